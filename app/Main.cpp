@@ -1,0 +1,337 @@
+#include "app/Main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolButton>
+
+#include "app/AppInfo.h"
+#include "calculators/AmortizationPage.h"
+#include "calculators/MortLib.h"
+#include "calculators/QuickCalcPage.h"
+#include "calculators/TabulonPage.h"
+#include "calculators/UnavailablePage.h"
+#include "finance/Errors.h"
+#include "finance/Regional.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Guarded.h"
+#include "widgets/Messages.h"
+#include "widgets/RotatedLabel.h"
+
+namespace zeb {
+namespace {
+
+QFont arial(int pixelSize, bool bold = false) {
+  QFont f("Arial");
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  return f;
+}
+
+void setHint(QWidget* w, const QString& hint) {
+  // A hint's short part is the tooltip, its long part the status-bar text; ours are
+  // one text for both.
+  w->setToolTip(hint);
+  w->setStatusTip(hint);
+}
+
+QToolButton* pictureButton(QWidget* parent, const char* name, Glyph glyph, const QString& hint, int x) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setIcon(GlyphIcon(glyph));
+  b->setIconSize(QSize(20, 20));
+  b->setGeometry(x, 4, 25, 25);
+  b->setAutoRaise(false);
+  b->setFocusPolicy(Qt::NoFocus);
+  setHint(b, hint);
+  return b;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("frmMain");
+  setFont(arial(11));
+  buildFrame();
+  buildPages();
+  FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::buildFrame() {
+  auto* client = new QWidget(this);
+  client->setObjectName("pnlClient");
+  client->setFixedSize(622, 414);
+  setCentralWidget(client);
+
+  pnlButtonBar_ = new QFrame(client);
+  pnlButtonBar_->setObjectName("pnlButtonBar");
+  pnlButtonBar_->setGeometry(0, 0, 622, 33);
+  pnlButtonBar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+  btnOpen_ = pictureButton(pnlButtonBar_, "btnOpen", Glyph::Open, "Open ...", 4);
+  btnSave_ = pictureButton(pnlButtonBar_, "btnSave", Glyph::Save, "Save ...", 29);
+  btnPrint_ = pictureButton(pnlButtonBar_, "btnPrint", Glyph::Print, "Display Print Preview ...", 62);
+  btnReset_ = pictureButton(pnlButtonBar_, "btnReset", Glyph::Reset, "Reset values", 87);
+  btnPopupCalculator_ =
+      pictureButton(pnlButtonBar_, "btnPopupCalculator", Glyph::Calculator, "Display Popup Calculator ...", 120);
+  btnHelp_ = pictureButton(pnlButtonBar_, "btnHelp", Glyph::Help, "Display Help ...", 145);
+  btnPrint_->setEnabled(false);
+  btnReset_->setEnabled(false);
+
+  lblCompany_ = new QLabel(kSponsorName, pnlButtonBar_);
+  lblCompany_->setObjectName("lblCompany");
+  lblCompany_->setFont(arial(17, true));
+  lblCompany_->setStyleSheet("color: navy");
+  lblCompany_->setGeometry(190, 6, 110, 21);
+  lblCompany_->setCursor(Qt::PointingHandCursor);
+
+  btnCalculators_ = new QPushButton("Calculator &Menu", pnlButtonBar_);
+  btnCalculators_->setObjectName("btnCalculators");
+  btnCalculators_->setGeometry(440, 4, 117, 25);
+  btnCalculators_->setFocusPolicy(Qt::NoFocus);
+  setHint(btnCalculators_, "Display Calculator Menu ...");
+
+  btnExit_ = pictureButton(pnlButtonBar_, "btnExit", Glyph::Exit, "Exit ZEB Devovederi Dunmarrow ...", 593);
+  connect(btnExit_, &QToolButton::clicked, this, [this] { Guarded([this] { MnuFileExitClick(); }); });
+
+  pnlCaption_ = new QFrame(client);
+  pnlCaption_->setObjectName("pnlCaption");
+  pnlCaption_->setGeometry(0, 34, 25, 380);
+  pnlCaption_->setAutoFillBackground(true);
+  QPalette navy = pnlCaption_->palette();
+  navy.setColor(QPalette::Window, QColor(0, 0, 128));
+  navy.setColor(QPalette::WindowText, Qt::white);
+  pnlCaption_->setPalette(navy);
+  lblCalculatorName_ = new TRotatedLabel(pnlCaption_);
+  lblCalculatorName_->setObjectName("lblCalculatorName");
+  lblCalculatorName_->setGeometry(0, 0, 25, 380);
+  lblCalculatorName_->setFont(arial(19, true));
+  lblCalculatorName_->setPalette(navy);
+  lblCalculatorName_->SetOrigin(95);
+  lblCalculatorName_->SetText("Welcome");
+
+  nbkMain_ = new QStackedWidget(client);
+  nbkMain_->setObjectName("nbkMain");
+  nbkMain_->setGeometry(25, 34, 597, 380);
+  nbkMain_->setAutoFillBackground(true);
+  QPalette white = nbkMain_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  nbkMain_->setPalette(white);
+
+  statusBar1_ = new QStatusBar(this);
+  statusBar1_->setObjectName("StatusBar1");
+  statusBar1_->setSizeGripEnabled(false);
+  statusBar1_->setFixedHeight(19);
+  statusText_ = new QLabel(statusBar1_);
+  statusText_->setObjectName("StatusBar1Text");
+  statusText_->setFont(arial(11));
+  statusText_->setStyleSheet("color: navy");
+  statusBar1_->addWidget(statusText_, 1);
+  setStatusBar(statusBar1_);
+}
+
+QWidget* TfrmMain::addPage(const QString& key, QWidget* content) {
+  content->setObjectName(key);
+  content->setProperty("pageKey", key);
+  nbkMain_->addWidget(content);
+  pages_.insert(key, content);
+  return content;
+}
+
+void TfrmMain::buildPages() {
+  // The twelve pages in their fixed order; the key is each page's caption.
+  addPage("Welcome", new QWidget);
+  addPage("Menu", new QWidget);
+  quickCalc_ = new QuickCalcPage(*this);
+  addPage("QC", quickCalc_);
+  addPage("RC", new UnavailablePage("Refinancing Calculator"));
+  tabulon_ = new TabulonPage(*this);
+  addPage("TB", tabulon_);
+  amortization_ = new AmortizationPage(*this);
+  addPage("Amort", amortization_);
+  addPage("LC", new UnavailablePage("Loan Comparisons"));
+  addPage("FV", new UnavailablePage("Future Values"));
+  addPage("Depreciation", new UnavailablePage("Depreciation Calculator"));
+  addPage("ROR", new UnavailablePage("Rates of Return"));
+  addPage("DCF", new UnavailablePage("Net Present Values"));
+  addPage("pgCapRate", new UnavailablePage("Capitalization Rate Calculator"));
+  nbkMain_->setCurrentIndex(0);
+}
+
+// ---- set-up -------------------------------------------------------------------------
+
+void TfrmMain::FormCreate() {
+  // Each step runs on its own: a step that fails is reported by the application-wide
+  // handler and the set-up carries on with the next one.
+  const auto step = [](auto&& f) { Guarded(f); };
+  step([this] {
+    SetApplicationExceptionHandler([this](std::exception_ptr e) { AppOnException(e); });
+  });
+  step([this] {
+    currentFileName_.clear();
+    askToSaveOnClose_ = true;
+  });
+  step([this] { setWindowTitle(kAppTitle); });
+  step([this] {
+    programFolder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!programFolder_.endsWith(QDir::separator())) programFolder_ += QDir::separator();
+  });
+  step([this] { amortization_->CreatePrepaymentList(); });
+  step([this] {
+    todayDateTime_ = QDateTime::currentDateTime();
+    const int month = todayDateTime_.date().month();
+    todayMonthShort_ = QString::fromStdString(Regional().shortMonthNames[month - 1]);
+    todayMonthLong_ = QString::fromStdString(Regional().longMonthNames[month - 1]);
+    todayYear_ = todayDateTime_.date().year();
+  });
+  step([this] { amortization_->ResetAmortization(); });
+  step([this] { ResetAllToZero(); });
+  step([this] { DisallowPrinting(); });
+  step([this] { SetStatusText(kWelcomeStatus); });
+  step([] { QApplication::restoreOverrideCursor(); });
+}
+
+// ---- errors ---------------------------------------------------------------------------
+
+void TfrmMain::AppOnException(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const EMathError&) {
+    ShowInformation(kMathErrorMessage);
+    // The repairs may fail in their turn; such a failure is reported once, plainly.
+    try {
+      const QString key = CurrentPageKey();
+      if (key == "Amort") amortization_->ResetAmortization();
+      tabulon_->RepairAfterMathError();
+    } catch (...) {
+      ShowInformation(kUnidentifiedErrorMessage);
+    }
+  } catch (...) {
+    ShowInformation(kUnidentifiedErrorMessage);
+  }
+  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+void TfrmMain::DisplayHint(const QString& hint) {
+  // The long part of a "short|long" hint.
+  const int bar = hint.indexOf('|');
+  SetStatusText(bar >= 0 ? hint.mid(bar + 1) : hint);
+}
+
+QString TfrmMain::StatusText() const { return statusText_->text(); }
+void TfrmMain::SetStatusText(const QString& text) { statusText_->setText(text); }
+
+bool TfrmMain::event(QEvent* e) {
+  if (e->type() == QEvent::StatusTip) {
+    DisplayHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  if (e->type() == QEvent::WindowActivate) FormActivate();
+  return QMainWindow::event(e);
+}
+
+void TfrmMain::FormActivate() { btnExit_->move(pnlButtonBar_->width() - 29, btnExit_->y()); }
+
+// ---- printing permission ----------------------------------------------------------------
+
+void TfrmMain::AllowPrinting() { btnPrint_->setEnabled(true); }
+void TfrmMain::DisallowPrinting() { btnPrint_->setEnabled(false); }
+
+// ---- pages --------------------------------------------------------------------------------
+
+QString TfrmMain::CurrentPageKey() const {
+  QWidget* w = nbkMain_->currentWidget();
+  return w ? w->property("pageKey").toString() : QString();
+}
+
+void TfrmMain::ShowPageByKey(const QString& key) {
+  QWidget* page = pages_.value(key);
+  if (!page) return;
+  nbkMain_->setCurrentWidget(page);
+  btnReset_->setEnabled(key != "Welcome" && key != "Menu");
+  if (key == "QC") {
+    DisallowPrinting();
+    quickCalc_->EnterPage(nbkMain_);
+  } else if (key == "TB") {
+    AllowPrinting();
+    tabulon_->EnterPage();
+  } else if (key == "Amort") {
+    DisallowPrinting();
+    amortization_->EnterPage();
+  } else if (key == "Welcome" || key == "Menu") {
+    DisallowPrinting();
+  } else {
+    AllowPrinting();
+  }
+}
+
+// ---- resets --------------------------------------------------------------------------------
+
+void TfrmMain::ResetCurrentPage() {
+  const QString key = CurrentPageKey();
+  if (key == "QC") quickCalc_->ResetQuickCalculators();
+  else if (key == "Amort") amortization_->ResetAmortization();
+  else if (key == "TB") tabulon_->ResetTabulon();
+}
+
+void TfrmMain::ResetAllToZero() {
+  defaultValueSet_ = 0;
+  settingsPayment_ = 0;
+  amortization_->SetStoredStart(1, 2000);
+  quickCalc_->WriteValues(false);
+  tabulon_->SetZeroInputs();
+  amortization_->ResetAmortization();
+  if (CurrentPageKey() == "TB") tabulon_->ChooseTabulonCalculator();
+}
+
+void TfrmMain::ResetAllToSamples() {
+  quickCalc_->WriteValues(true);
+  quickCalc_->ClosingSteps(CurrentPageKey() == "QC");
+  tabulon_->ApplySampleValues();
+  // The Amortization reset reads the flag; the sample set applies here whatever it is.
+  const int saved = defaultValueSet_;
+  defaultValueSet_ = 1;
+  amortization_->ResetAmortization();
+  defaultValueSet_ = saved;
+}
+
+// ---- closing ----------------------------------------------------------------------------------
+
+void TfrmMain::MnuFileExitClick() { close(); }
+
+bool TfrmMain::FormCloseQuery() {
+  if (askToSaveOnClose_ && !currentFileName_.isEmpty()) {
+    if (AskYesNo("Save changes to " + currentFileName_)) SaveDocumentTo(currentFileName_);
+  }
+  return true;  // closing is never refused
+}
+
+void TfrmMain::SaveDocumentTo(const QString&) {
+  // The document file arrives with the document commands.
+}
+
+void TfrmMain::FormClose() {
+  mortgage_.reset();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (!closed_) {
+    Guarded([this] { FormCloseQuery(); });
+    Guarded([this] { FormClose(); });
+    closed_ = true;
+  }
+  event->accept();
+}
+
+}  // namespace zeb

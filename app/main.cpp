@@ -1,0 +1,74 @@
+// Program entry: splash, title, single-instance check, main window, event loop.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/AppInfo.h"
+#include "app/Application.h"
+#include "app/Main.h"
+#include "app/SingleInstance.h"
+#include "app/splash.h"
+
+namespace {
+
+// Resident memory in kilobytes (Linux).
+long residentKilobytes() {
+  QFile f("/proc/self/status");
+  if (!f.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : f.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer sinceStart;
+  sinceStart.start();
+  zeb::TApplication app(argc, argv);
+
+  // 1. The splash, shown and painted at once; its timer runs with the event loop.
+  auto* splash = new zeb::TSplashScreen;
+  QPointer<zeb::TSplashScreen> splashRef(splash);
+  splash->Timer1()->start();
+  splash->show();
+  splash->repaint();
+
+  // 2. The application title.
+  QApplication::setApplicationName("zebcalc");
+  QApplication::setApplicationDisplayName(zeb::kAppTitle);
+
+  // 3. The single-instance check, then the main window.
+  zeb::SingleInstance instance(zeb::kAppTitle);
+  if (!instance.IsFirst()) return 0;  // the running copy has been brought to the front
+
+  zeb::TfrmMain frmMain;
+  instance.OnActivationRequest([&frmMain] { zeb::BringToFront(&frmMain); });
+  frmMain.adjustSize();
+  frmMain.setFixedSize(frmMain.sizeHint());
+  frmMain.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    frmMain.move(screen->availableGeometry().center() - frmMain.rect().center());
+  frmMain.show();
+  if (splashRef) splashRef->raise();
+
+  // Start-up figures for the benchmark: time to the main window shown, idle memory.
+  if (qEnvironmentVariableIsSet("ZEB_REPORT_STARTUP")) {
+    QTimer::singleShot(0, [&] {
+      std::printf("startup_ms %lld\n", static_cast<long long>(sinceStart.elapsed()));
+      QTimer::singleShot(500, [&] {
+        std::printf("idle_rss_kb %ld\n", residentKilobytes());
+        std::fflush(stdout);
+        QApplication::quit();
+      });
+    });
+  }
+
+  // 4. The event loop.
+  return app.exec();
+}

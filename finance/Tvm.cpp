@@ -1,0 +1,90 @@
+#include "finance/Tvm.h"
+
+#include <cmath>
+
+#include "finance/FpuScope.h"
+
+namespace zeb {
+
+double PeriodicPayment(std::int32_t periods, double principal, double rate) {
+  FpuScope fpu;
+  if (periods == 0) return 0.0;
+  double result;
+  if (rate == 0.0) {
+    result = principal / periods;
+  } else {
+    const double v = std::exp(-static_cast<long double>(periods) *
+                              std::log(1.0L + static_cast<long double>(rate)));  // stored
+    result = static_cast<double>(static_cast<long double>(principal) * rate / (1.0L - v));
+  }
+  fpu.check();
+  return result;
+}
+
+double NumberOfPayments(double loan, double payment, double annualRate) {
+  FpuScope fpu;
+  const double i = static_cast<double>(static_cast<long double>(annualRate) / 1200.0L);  // stored
+  double result = 0.0;
+  if (payment == 0.0) return 0.0;
+  if (i == 0.0) {
+    result = loan / payment;
+  } else {
+    const long double x = 1.0L - static_cast<long double>(i) * loan / payment;
+    if (x > 0.0L) {
+      const double years =
+          static_cast<double>(std::log(x) / (-12.0L * std::log(1.0L + static_cast<long double>(i))));  // stored
+      result = static_cast<double>(static_cast<long double>(years) * 12.0L);
+    }
+  }
+  fpu.check();
+  return result;
+}
+
+double LoanFromPayment(std::int32_t periods, double annualRate, double payment) {
+  FpuScope fpu;
+  double result;
+  if (annualRate == 0.0) {
+    result = static_cast<double>(static_cast<long double>(periods) * payment);
+  } else {
+    const double i = static_cast<double>(static_cast<long double>(annualRate) / 1200.0L);  // stored
+    const double g = static_cast<double>(1.0L + static_cast<long double>(i));            // stored
+    const long double lng = std::log(static_cast<long double>(g));
+    const double u = static_cast<double>(std::exp(-static_cast<long double>(periods) * lng));  // stored
+    const long double w = std::exp(static_cast<long double>(periods) * lng);
+    const double t = static_cast<double>(payment - static_cast<long double>(payment) * w);  // stored
+    result = static_cast<double>(-(static_cast<long double>(u) * t) / i);
+  }
+  fpu.check();
+  return result;
+}
+
+double SolveAnnualRate(std::int32_t periods, double loan, double payment, int& iterations) {
+  FpuScope fpu;
+  iterations = 0;
+  double r = 0.0;
+  if (periods != 0 && loan != 0.0) {
+    double h = 10.0;
+    double c = 1.0;
+    int k = 1;
+    while (c > 0.000001 && k < 100) {
+      r = static_cast<double>((1.0L - std::exp(-static_cast<long double>(periods) *
+                                                std::log(1.0L + static_cast<long double>(h)))) *
+                              payment / loan);  // stored
+      c = std::fabs(r - h);
+      h = r;
+      ++k;
+      ++iterations;
+      fpu.check();  // an invalid logarithm ends the iteration at once
+    }
+  }
+  const double result = static_cast<double>(static_cast<long double>(r) * 1200000.0L / 1000.0L);
+  fpu.check();
+  return result;
+}
+
+double SolveAnnualRate(std::int32_t periods, double loan, double payment) {
+  int iterations = 0;
+  return SolveAnnualRate(periods, loan, payment, iterations);
+}
+
+}  // namespace zeb

@@ -1,0 +1,222 @@
+#include "widgets/TextGrid.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPalette>
+#include <unordered_map>
+
+namespace zeb {
+
+// Model rows are grid rows 1..n-1; grid row 0 is the horizontal header.
+class TextGridModel : public QAbstractTableModel {
+public:
+  TextGridModel(int cols, int rows, QObject* parent) : QAbstractTableModel(parent) { resize(cols, rows); }
+
+  int cols() const { return cols_; }
+  int rows() const { return rows_; }
+
+  void resize(int cols, int rows) {
+    cols = std::max(cols, 1);
+    rows = std::max(rows, 1);
+    if (cols == cols_ && rows == rows_) return;
+    const bool batched = updating_;
+    if (!batched) beginResetModel();
+    std::vector<QString> next(static_cast<size_t>(cols) * rows);
+    for (int r = 0; r < std::min(rows, rows_); ++r)
+      for (int c = 0; c < std::min(cols, cols_); ++c) next[idx(c, r, cols)] = cells_[idx(c, r, cols_)];
+    cells_.swap(next);
+    cols_ = cols;
+    rows_ = rows;
+    if (!batched) endResetModel();
+    else dirty_ = true;
+  }
+
+  QString cell(int c, int r) const {
+    if (c < 0 || r < 0 || c >= cols_ || r >= rows_) return {};
+    return cells_[idx(c, r, cols_)];
+  }
+
+  void setCell(int c, int r, const QString& text) {
+    if (c < 0 || r < 0 || c >= cols_ || r >= rows_) return;
+    cells_[idx(c, r, cols_)] = text;
+    if (updating_) {
+      dirty_ = true;
+    } else if (r == 0) {
+      emit headerDataChanged(Qt::Horizontal, c, c);
+    } else {
+      const QModelIndex i = index(r - 1, c);
+      emit dataChanged(i, i, {Qt::DisplayRole});
+    }
+  }
+
+  void clear() {
+    for (auto& s : cells_) s.clear();
+    colors_.clear();
+    refresh();
+  }
+
+  void begin() { updating_ = true; }
+  void end() {
+    updating_ = false;
+    if (dirty_) {
+      dirty_ = false;
+      beginResetModel();
+      endResetModel();
+    }
+  }
+  void refresh() {
+    if (updating_) {
+      dirty_ = true;
+      return;
+    }
+    beginResetModel();
+    endResetModel();
+  }
+
+  struct Colors {
+    QColor back, text;
+  };
+  void setBack(int c, int r, const QColor& color) {
+    colors_[key(c, r)].back = color;
+    touch(c, r);
+  }
+  void setText(int c, int r, const QColor& color) {
+    colors_[key(c, r)].text = color;
+    touch(c, r);
+  }
+  void clearColors() {
+    colors_.clear();
+    refresh();
+  }
+  int fixedCols = 0;
+
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_ - 1; }
+  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
+
+  QVariant data(const QModelIndex& i, int role) const override {
+    if (!i.isValid()) return {};
+    const int c = i.column(), r = i.row() + 1;
+    switch (role) {
+      case Qt::DisplayRole:
+        return cell(c, r);
+      case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+      case Qt::BackgroundRole: {
+        auto it = colors_.find(key(c, r));
+        if (it != colors_.end() && it->second.back.isValid()) return it->second.back;
+        if (c < fixedCols) return QColor(Qt::lightGray);
+        return {};
+      }
+      case Qt::ForegroundRole: {
+        auto it = colors_.find(key(c, r));
+        if (it != colors_.end() && it->second.text.isValid()) return it->second.text;
+        return {};
+      }
+      default:
+        return {};
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation o, int role) const override {
+    if (o != Qt::Horizontal) return {};
+    if (role == Qt::DisplayRole) return cell(section, 0);
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    return {};
+  }
+
+  Qt::ItemFlags flags(const QModelIndex& i) const override {
+    if (!i.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  }
+
+private:
+  static size_t idx(int c, int r, int cols) { return static_cast<size_t>(r) * cols + c; }
+  static qint64 key(int c, int r) { return (static_cast<qint64>(r) << 16) | c; }
+  void touch(int c, int r) {
+    if (updating_) {
+      dirty_ = true;
+      return;
+    }
+    if (r == 0) return;
+    const QModelIndex i = index(r - 1, c);
+    emit dataChanged(i, i);
+  }
+
+  int cols_ = 0, rows_ = 0;
+  std::vector<QString> cells_;
+  std::unordered_map<qint64, Colors> colors_;
+  bool updating_ = false, dirty_ = false;
+};
+
+TTextGrid::TTextGrid(int colCount, int rowCount, QWidget* parent)
+    : QTableView(parent), model_(new TextGridModel(colCount, rowCount, this)) {
+  setModel(model_);
+  verticalHeader()->hide();
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(false);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setWordWrap(false);
+  setMouseTracking(true);
+  connect(this, &QTableView::clicked, this,
+          [this](const QModelIndex& i) { emit cellClicked(i.column(), i.row() + 1); });
+}
+
+int TTextGrid::ColCount() const { return model_->cols(); }
+int TTextGrid::RowCount() const { return model_->rows(); }
+void TTextGrid::SetColCount(int count) { model_->resize(count, model_->rows()); }
+void TTextGrid::SetRowCount(int count) { model_->resize(model_->cols(), count); }
+QString TTextGrid::Cell(int col, int row) const { return model_->cell(col, row); }
+void TTextGrid::SetCell(int col, int row, const QString& text) { model_->setCell(col, row, text); }
+void TTextGrid::ClearCells() { model_->clear(); }
+void TTextGrid::BeginUpdate() { model_->begin(); }
+void TTextGrid::EndUpdate() { model_->end(); }
+
+void TTextGrid::SetColWidth(int col, int width) { horizontalHeader()->resizeSection(col, width); }
+int TTextGrid::ColWidth(int col) const { return horizontalHeader()->sectionSize(col); }
+void TTextGrid::SetDefaultRowHeight(int height) {
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(height);
+  horizontalHeader()->setFixedHeight(height + 2);
+}
+void TTextGrid::SetStretchLastColumn(bool on) { horizontalHeader()->setStretchLastSection(on); }
+void TTextGrid::SetFixedCols(int count) {
+  fixedCols_ = count;
+  model_->fixedCols = count;
+  model_->refresh();
+}
+
+void TTextGrid::SetCellBackground(int col, int row, const QColor& color) { model_->setBack(col, row, color); }
+void TTextGrid::SetCellTextColor(int col, int row, const QColor& color) { model_->setText(col, row, color); }
+void TTextGrid::ClearCellColors() { model_->clearColors(); }
+
+void TTextGrid::SelectCell(int col, int row) {
+  if (row < 1 || row >= RowCount() || col < 0 || col >= ColCount()) return;
+  const QModelIndex i = model_->index(row - 1, col);
+  selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+}
+
+void TTextGrid::ClearCellSelection() {
+  selectionModel()->clearSelection();
+  selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+int TTextGrid::SelectedCol() const {
+  const QModelIndex i = selectionModel()->currentIndex();
+  return i.isValid() && selectionModel()->isSelected(i) ? i.column() : -1;
+}
+
+int TTextGrid::SelectedRow() const {
+  const QModelIndex i = selectionModel()->currentIndex();
+  return i.isValid() && selectionModel()->isSelected(i) ? i.row() + 1 : -1;
+}
+
+void TTextGrid::mouseMoveEvent(QMouseEvent* event) { QTableView::mouseMoveEvent(event); }
+
+}  // namespace zeb

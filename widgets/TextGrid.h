@@ -1,0 +1,65 @@
+#pragma once
+// TTextGrid: the text grid behind the schedule, Tabulon and depreciation tables.
+//
+// Cells are addressed (column, row) with row 0 the fixed heading row, so RowCount()
+// counts the heading row too, as the pages expect. The heading row is drawn as the
+// view's header and stays in place while the rows scroll. Cells of rows the grid does
+// not have read as empty. Storage is a flat vector of texts behind a model, so a
+// 32,767-row schedule fills and scrolls quickly; BeginUpdate / EndUpdate batch a fill.
+#include <QColor>
+#include <QTableView>
+#include <vector>
+
+namespace zeb {
+
+class TextGridModel;
+
+class TTextGrid : public QTableView {
+  Q_OBJECT
+public:
+  TTextGrid(int colCount, int rowCount, QWidget* parent = nullptr);
+
+  int ColCount() const;
+  int RowCount() const;
+  void SetColCount(int count);
+  void SetRowCount(int count);  // keeps the texts of the rows that remain
+
+  QString Cell(int col, int row) const;
+  void SetCell(int col, int row, const QString& text);
+  void ClearCells();  // every cell emptied, counts unchanged
+
+  // Batch many SetCell calls into one view refresh.
+  void BeginUpdate();
+  void EndUpdate();
+
+  void SetColWidth(int col, int width);
+  int ColWidth(int col) const;
+  void SetDefaultRowHeight(int height);
+  void SetStretchLastColumn(bool on);
+  // Column 0 drawn as a fixed (heading) column.
+  void SetFixedCols(int count);
+  int FixedCols() const { return fixedCols_; }
+
+  // Per-cell colours; an invalid colour means the grid's default.
+  void SetCellBackground(int col, int row, const QColor& color);
+  void SetCellTextColor(int col, int row, const QColor& color);
+  void ClearCellColors();
+
+  // Selection by (col, row) with row >= 1; (-1, -1) when none.
+  void SelectCell(int col, int row);
+  void ClearCellSelection();
+  int SelectedCol() const;
+  int SelectedRow() const;
+
+signals:
+  void cellClicked(int col, int row);
+
+protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+  TextGridModel* model_;
+  int fixedCols_ = 0;
+};
+
+}  // namespace zeb
