@@ -42,11 +42,22 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(zeb::kAppTitle);
 
   // 3. The single-instance check, then the main window.
-  zeb::SingleInstance instance(zeb::kAppTitle);
+  // (Tests give the lock a name of their own so that a running copy cannot disturb them.)
+  const QString lockName = qEnvironmentVariable("ZEB_INSTANCE_NAME", zeb::kAppTitle);
+  zeb::SingleInstance instance(lockName);
   if (!instance.IsFirst()) return 0;  // the running copy has been brought to the front
 
   zeb::TfrmMain frmMain;
-  instance.OnActivationRequest([&frmMain] { zeb::BringToFront(&frmMain); });
+  const bool reportActivation = qEnvironmentVariableIsSet("ZEB_REPORT_ACTIVATION");
+  instance.OnActivationRequest([&frmMain, reportActivation] {
+    const bool wasMinimized = frmMain.isMinimized();
+    zeb::BringToFront(&frmMain);
+    if (reportActivation) {
+      std::printf("activated was_minimized=%d now_minimized=%d\n", wasMinimized ? 1 : 0,
+                  frmMain.isMinimized() ? 1 : 0);
+      std::fflush(stdout);
+    }
+  });
   frmMain.adjustSize();
   frmMain.setFixedSize(frmMain.sizeHint());
   frmMain.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -56,6 +67,11 @@ int main(int argc, char** argv) {
     frmMain.move(screen->availableGeometry().center() - frmMain.rect().center());
   frmMain.show();
   if (splashRef) splashRef->raise();
+  if (reportActivation) {
+    std::printf("main window shown\n");
+    std::fflush(stdout);
+  }
+  if (qEnvironmentVariableIsSet("ZEB_START_MINIMIZED")) frmMain.showMinimized();
 
   // Start-up figures for the benchmark: time to the main window shown, idle memory.
   if (qEnvironmentVariableIsSet("ZEB_REPORT_STARTUP")) {
