@@ -61,9 +61,14 @@ QToolButton* pictureButton(QWidget* parent, const char* name, Glyph glyph, const
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("frmMain");
   setFont(arial(11));
+  // A single border with a system menu and a minimise box, no maximise box.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   buildFrame();
   buildPages();
   FormCreate();
+  adjustSize();
+  setFixedSize(sizeHint());
 }
 
 TfrmMain::~TfrmMain() = default;

@@ -58,11 +58,6 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     }
   });
-  frmMain.adjustSize();
-  frmMain.setFixedSize(frmMain.sizeHint());
-  frmMain.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     frmMain.move(screen->availableGeometry().center() - frmMain.rect().center());
   frmMain.show();
