@@ -62,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"payments_rate_0_payment_0", QuickTarget::NumberOfPayments, {1000, 0, 0, 0}},
                       FailureCase{"payment_rate_minus_1200", QuickTarget::Payment, {100000, -1200, 0, 360}},
                       FailureCase{"loan_rate_below_minus_1200", QuickTarget::LoanAmount, {0, -1300, 100, 12}},
-                      FailureCase{"rate_negative_loan", QuickTarget::InterestRate, {-100000, 0, 786.70, 360}},
-                      FailureCase{"payment_overflows", QuickTarget::Payment, {1e300, 99999, 0, 32767}}),
+                      FailureCase{"rate_driven_below_minus_1", QuickTarget::InterestRate, {-1000, 0, 2000, 12}},
+                      FailureCase{"payment_overflows", QuickTarget::Payment, {1e307, 99999, 0, 32767}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QuickPayments, CountOutsideTheTermFieldIsNoAnswer) {
