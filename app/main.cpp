@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsSet("ZEB_REPORT_STARTUP")) {
     QTimer::singleShot(0, [&] {
       std::printf("startup_ms %lld\n", static_cast<long long>(sinceStart.elapsed()));
+      std::fflush(stdout);
       QTimer::singleShot(500, [&] {
         std::printf("idle_rss_kb %ld\n", residentKilobytes());
         std::fflush(stdout);
