@@ -69,10 +69,12 @@ double minus(double a, double b) {
 std::int32_t wholeTerm(double t) { return StrToInt(FloatToStrGeneral(std::trunc(t))); }
 
 // The pattern all four fills share: axes, then the cells column by column and row by
-// row, with the centre results computed right after cell (4, 6).
-template <class RowText, class ColText, class CellText, class CentreResult>
-void fillPattern(TabulonGrid& g, Axis rows, Axis cols, RowText rowText, ColText colText, CellText cellText,
-                 CentreResult centreResult) {
+// row, with the centre results computed right after cell (4, 6). The centre cell's
+// arguments are the typed values themselves, so its value is the centre's solved
+// value and is handed on rather than solved a second time.
+template <class RowText, class ColText, class CellValue, class CellText, class CentreResult>
+void fillPattern(TabulonGrid& g, Axis rows, Axis cols, RowText rowText, ColText colText, CellValue cellValue,
+                 CellText cellText, CentreResult centreResult) {
   std::array<double, kTabulonRows> rowValue{};
   std::array<double, kTabulonCols> colValue{};
   for (int c = 1; c < kTabulonCols; ++c) colValue[c] = cols.at(c, kTabulonCentreCol);
@@ -83,9 +85,10 @@ void fillPattern(TabulonGrid& g, Axis rows, Axis cols, RowText rowText, ColText 
 
   for (int c = 1; c < kTabulonCols; ++c) {
     for (int r = 1; r < kTabulonRows; ++r) {
-      g.cells[c][r] = cellText(c, rowValue[r], colValue[c]);
+      const double value = cellValue(rowValue[r], colValue[c]);
+      g.cells[c][r] = cellText(c, value);
       ++g.cellsWritten;
-      if (c == kTabulonCentreCol && r == kTabulonCentreRow) g.centre = centreResult();
+      if (c == kTabulonCentreCol && r == kTabulonCentreRow) g.centre = centreResult(value);
     }
   }
 }
@@ -114,12 +117,11 @@ TabulonGrid FillTabulon(TabulonCalculation calculation, const TabulonInputs& in,
         g.corner = " Loan / Rate";
         fillPattern(
             g, {in.loan, loan.value}, {in.rate, rate.value}, loanAmount, rateHeading,
-            [&](int, double rowLoan, double colRate) {
-              return after(" ", paymentAmount(PeriodicPayment(in.term, rowLoan, colRate / 1200)));
-            },
-            [&] {
+            [&](double rowLoan, double colRate) { return PeriodicPayment(in.term, rowLoan, colRate / 1200); },
+            [](int, double payment) { return after(" ", paymentAmount(payment)); },
+            [&](double payment) {  // PeriodicPayment(term, loan, rate / 1200)
               TabulonCentre centre;
-              centre.payment = PeriodicPayment(in.term, in.loan, in.rate / 1200);
+              centre.payment = payment;
               centre.totalPaid = times(centre.payment, in.term);
               centre.interestPaid = minus(centre.totalPaid, in.loan);
               return centre;
@@ -132,12 +134,11 @@ TabulonGrid FillTabulon(TabulonCalculation calculation, const TabulonInputs& in,
         g.rateIncrementText = rate.text;
         fillPattern(
             g, {in.payment, payment.value}, {in.rate, rate.value}, paymentAmount, rateHeading,
-            [&](int, double rowPayment, double colRate) {
-              return after(" ", loanAmount(LoanFromPayment(in.term, colRate, rowPayment)));
-            },
-            [&] {
+            [&](double rowPayment, double colRate) { return LoanFromPayment(in.term, colRate, rowPayment); },
+            [](int, double loan) { return after(" ", loanAmount(loan)); },
+            [&](double loan) {  // LoanFromPayment(term, rate, payment)
               TabulonCentre centre;
-              centre.loan = LoanFromPayment(in.term, in.rate, in.payment);
+              centre.loan = loan;
               centre.totalPaid = times(in.term, in.payment);
               centre.interestPaid = minus(centre.totalPaid, centre.loan);
               return centre;
@@ -150,12 +151,11 @@ TabulonGrid FillTabulon(TabulonCalculation calculation, const TabulonInputs& in,
         g.paymentIncrementText = payment.text;
         fillPattern(
             g, {in.loan, loan.value}, {in.payment, payment.value}, loanAmount, paymentHeading,
-            [&](int, double rowLoan, double colPayment) {
-              return after(" ", FloatToText(SolveAnnualRate(in.term, rowLoan, colPayment), FloatStyle::Fixed, 5, 3) + "%");
-            },
-            [&] {
+            [&](double rowLoan, double colPayment) { return SolveAnnualRate(in.term, rowLoan, colPayment); },
+            [](int, double rate) { return after(" ", FloatToText(rate, FloatStyle::Fixed, 5, 3) + "%"); },
+            [&](double rate) {  // SolveAnnualRate(term, loan, payment)
               TabulonCentre centre;
-              centre.rate = SolveAnnualRate(in.term, in.loan, in.payment);
+              centre.rate = rate;
               centre.totalPaid = times(in.term, in.payment);
               centre.interestPaid = minus(centre.totalPaid, in.loan);
               return centre;
@@ -168,15 +168,14 @@ TabulonGrid FillTabulon(TabulonCalculation calculation, const TabulonInputs& in,
         g.paymentIncrementText = payment.text;
         fillPattern(
             g, {in.loan, loan.value}, {in.payment, payment.value}, loanAmount, paymentHeading,
-            [&](int col, double rowLoan, double colPayment) {
+            [&](double rowLoan, double colPayment) { return NumberOfPayments(rowLoan, colPayment, in.rate); },
+            [](int col, double term) {
               // The first column's terms carry no leading blank.
-              const std::string text =
-                  FloatToText(NumberOfPayments(rowLoan, colPayment, in.rate), FloatStyle::Fixed, 5, 2);
+              const std::string text = FloatToText(term, FloatStyle::Fixed, 5, 2);
               return col == 1 ? text : after(" ", text);
             },
-            [&] {
+            [&](double t) {  // NumberOfPayments(loan, payment, rate), unrounded
               TabulonCentre centre;
-              const double t = NumberOfPayments(in.loan, in.payment, in.rate);
               centre.term = wholeTerm(t);
               centre.totalPaid = times(t, in.payment);
               centre.interestPaid = minus(centre.totalPaid, in.loan);
