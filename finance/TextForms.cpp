@@ -33,7 +33,8 @@ bool IsZeroDigits(const std::string& digits) {
 }
 
 // Writes |value| with `significant` digits (correctly rounded to nearest) into `out`.
-void ScientificDigits(long double value, int significant, Decimal& out) {
+template <typename T>
+void ScientificDigits(T value, int significant, Decimal& out) {
   // d.ddd...e+XXXXX: the digits, a point, "e", a sign and up to five exponent digits.
   const std::size_t size = static_cast<std::size_t>(significant) + 16;
   char stack[96];
@@ -56,12 +57,14 @@ void ScientificDigits(long double value, int significant, Decimal& out) {
 
 // An upper bound of the number of significant digits in the exact decimal expansion
 // of a finite non-zero `value` whose first digit stands at the power `exponent`.
-int ExactDigitCount(long double value, int exponent) {
+template <typename T>
+int ExactDigitCount(T value, int exponent) {
   int binaryExponent = 0;
   std::frexp(std::fabs(value), &binaryExponent);
-  // The lowest bit has the weight 2^(binaryExponent - 64); its expansion ends
-  // (64 - binaryExponent) places after the decimal point.
-  const int fractionPlaces = std::max(0, 64 - binaryExponent);
+  // The lowest bit has the weight 2^(binaryExponent - mantissa bits); its expansion
+  // ends that many places after the decimal point.
+  constexpr int kBits = std::numeric_limits<T>::digits;
+  const int fractionPlaces = std::max(0, kBits - binaryExponent);
   return std::max(1, exponent + 1 + fractionPlaces) + 2;
 }
 
@@ -69,14 +72,15 @@ int ExactDigitCount(long double value, int exponent) {
 // returns the result as a digit string N with |value| ~ N * 10^place ("0" for zero).
 // `placeOf` gives `place` from the exponent of the first digit, as the significant-digit
 // rule needs it.
-template <typename PlaceOf>
-std::string RoundDecimal(long double value, PlaceOf placeOf, int& place) {
+template <typename T, typename PlaceOf>
+std::string RoundDecimal(T value, PlaceOf placeOf, int& place) {
   Decimal d;
   if (value == 0) {
     place = placeOf(0);
     return "0";
   }
-  constexpr int kProbeDigits = 30;  // 11 digits beyond a long double's own precision
+  // Eight digits beyond the type's own: a tail that still looks like a tie is rare.
+  constexpr int kProbeDigits = std::numeric_limits<T>::max_digits10 + 8;
   ScientificDigits(value, kProbeDigits, d);
   place = placeOf(d.exponent);
   int keep = d.exponent - place + 1;  // digits kept
@@ -330,7 +334,12 @@ std::string FormatMoneyPicture(long double value, int decimals) {
   decimals = std::clamp(decimals, 0, 20);
   const RegionalSettings& regional = Regional();
   int place = 0;
-  const std::string n = RoundDecimal(value, [decimals](int) { return -decimals; }, place);
+  const auto placeOf = [decimals](int) { return -decimals; };
+  // A value that a double holds exactly has the same expansion, and doubles are
+  // quicker to write out.
+  const double asDouble = static_cast<double>(value);
+  const std::string n = static_cast<long double>(asDouble) == value ? RoundDecimal(asDouble, placeOf, place)
+                                                                     : RoundDecimal(value, placeOf, place);
   std::string out;
   out.reserve(32);
   if (std::signbit(value) && n != "0") out.push_back('-');

@@ -195,7 +195,14 @@ INSTANTIATE_TEST_SUITE_P(
                     PictureCase{"Carry_to_new_group", 999999.995L, 2, "1,000,000.00"},
                     PictureCase{"Every_integer_digit", 1e15L, 2, "1,000,000,000,000,000.00"},
                     PictureCase{"Beyond_double_digits", static_cast<long double>(std::ldexp(1.0, 70)), 0,
-                                "1,180,591,620,717,411,303,424"}),
+                                "1,180,591,620,717,411,303,424"},
+                    PictureCase{"More_digits_than_probed", std::ldexp(1.0L, 100), 0,
+                                "1,267,650,600,228,229,401,496,703,205,376"},
+                    // 2^40 + 2^-20 needs 61 bits: an extended value with a tie far down.
+                    PictureCase{"Extended_tie_in_the_nineteenth_decimal", std::ldexp(1.0L, 40) + std::ldexp(1.0L, -20),
+                                19, "1,099,511,627,776.0000009536743164063"},
+                    PictureCase{"Extended_exact_at_twenty_decimals", std::ldexp(1.0L, 40) + std::ldexp(1.0L, -20), 20,
+                                "1,099,511,627,776.00000095367431640625"}),
     RowName<PictureCase>);
 
 // ---- StrToFloat / StrToExtended ------------------------------------------------------
