@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
+#include <QAction>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -15,6 +17,8 @@
 #include <QToolButton>
 
 #include "app/AppInfo.h"
+#include "app/MenuPage.h"
+#include "app/WelcomePage.h"
 #include "calculators/AmortizationPage.h"
 #include "calculators/MortLib.h"
 #include "calculators/QuickCalcPage.h"
@@ -22,6 +26,7 @@
 #include "calculators/UnavailablePage.h"
 #include "finance/Errors.h"
 #include "finance/Regional.h"
+#include "help/HelpViewer.h"
 #include "widgets/Glyphs.h"
 #include "widgets/Guarded.h"
 #include "widgets/Messages.h"
@@ -66,6 +71,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   buildFrame();
   buildPages();
+  buildMenus();
+  wireFrame();
+  wirePageButtons();
   FormCreate();
   adjustSize();
   setFixedSize(sizeHint());
@@ -156,8 +164,10 @@ QWidget* TfrmMain::addPage(const QString& key, QWidget* content) {
 
 void TfrmMain::buildPages() {
   // The twelve pages in their fixed order; the key is each page's caption.
-  addPage("Welcome", new QWidget);
-  addPage("Menu", new QWidget);
+  welcome_ = new WelcomePage;
+  addPage("Welcome", welcome_);
+  menu_ = new MenuPage;
+  addPage("Menu", menu_);
   quickCalc_ = new QuickCalcPage(*this);
   addPage("QC", quickCalc_);
   addPage("RC", new UnavailablePage("Refinancing Calculator"));
@@ -250,35 +260,21 @@ void TfrmMain::FormActivate() { btnExit_->move(pnlButtonBar_->width() - 29, btnE
 
 // ---- printing permission ----------------------------------------------------------------
 
-void TfrmMain::AllowPrinting() { btnPrint_->setEnabled(true); }
-void TfrmMain::DisallowPrinting() { btnPrint_->setEnabled(false); }
+void TfrmMain::AllowPrinting() {
+  btnPrint_->setEnabled(true);
+  if (mnuFilePrint_) mnuFilePrint_->setEnabled(true);
+}
+
+void TfrmMain::DisallowPrinting() {
+  btnPrint_->setEnabled(false);
+  if (mnuFilePrint_) mnuFilePrint_->setEnabled(false);
+}
 
 // ---- pages --------------------------------------------------------------------------------
 
 QString TfrmMain::CurrentPageKey() const {
   QWidget* w = nbkMain_->currentWidget();
   return w ? w->property("pageKey").toString() : QString();
-}
-
-void TfrmMain::ShowPageByKey(const QString& key) {
-  QWidget* page = pages_.value(key);
-  if (!page) return;
-  nbkMain_->setCurrentWidget(page);
-  btnReset_->setEnabled(key != "Welcome" && key != "Menu");
-  if (key == "QC") {
-    DisallowPrinting();
-    quickCalc_->EnterPage(nbkMain_);
-  } else if (key == "TB") {
-    AllowPrinting();
-    tabulon_->EnterPage();
-  } else if (key == "Amort") {
-    DisallowPrinting();
-    amortization_->EnterPage();
-  } else if (key == "Welcome" || key == "Menu") {
-    DisallowPrinting();
-  } else {
-    AllowPrinting();
-  }
 }
 
 // ---- resets --------------------------------------------------------------------------------
@@ -327,6 +323,7 @@ void TfrmMain::SaveDocumentTo(const QString&) {
 }
 
 void TfrmMain::FormClose() {
+  if (helpViewer_) helpViewer_->Quit();
   mortgage_.reset();
 }
 

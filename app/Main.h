@@ -18,6 +18,7 @@
 #include <QMap>
 #include <exception>
 #include <memory>
+#include <vector>
 
 #include "calculators/PageHost.h"
 
@@ -28,7 +29,9 @@ class QStatusBar;
 class QToolButton;
 class QFrame;
 class QMenu;
+class QMenuBar;
 class QAction;
+class QPrinter;
 
 namespace zeb {
 
@@ -37,6 +40,23 @@ class QuickCalcPage;
 class AmortizationPage;
 class TabulonPage;
 class TRotatedLabel;
+class WelcomePage;
+class MenuPage;
+class HelpViewer;
+
+// One page of nbkMain: its key, the name in the caption strip, where that name begins,
+// its help contexts (F1 and the Help button), the field that gets the focus on entry,
+// and whether entering it allows printing and enables Reset.
+struct TPageInfo {
+  const char* key;
+  const char* name;
+  int stripOrigin;
+  int f1Context;
+  int helpButtonContext;
+  const char* focusField;  // empty: the focus stays where it is
+  bool print;
+  bool reset;
+};
 
 class TfrmMain : public QMainWindow, public PageHost {
   Q_OBJECT
@@ -67,10 +87,78 @@ public:
   std::unique_ptr<TMortgage>& Mortgage() override { return mortgage_; }
 
   // ---- pages -------------------------------------------------------------------------
-  // Shows the page of `key` the way every page-choosing control does.
+  // The twelve pages in their fixed order.
+  static const std::vector<TPageInfo>& PageTable();
+  static const TPageInfo* FindPage(const QString& key);
+  // Shows the page of `key` the way every page-choosing control does (through
+  // gotoChosenCalculator with the page's main-menu item as sender).
   void ShowPageByKey(const QString& key);
+  // The one path of every page-choosing control.
+  void gotoChosenCalculator(QObject* sender);
+  void EnableMnuCalcItems();
+  void CloseCalculators();
+  void ShowLoanApplication();
+  // The page-choosing controls of `key` ("MQ" for the loan application): main menu,
+  // MnuPopup and mnuPopCalcs items, and the page button.
+  QAction* MainMenuItem(const QString& key) const;
+  QAction* PopupItem(const QString& key) const;
+  QAction* PopCalcsItem(const QString& key) const;
+  QWidget* PageButton(const QString& key) const;
+  QAction* Action(const QString& objectName) const;
+
+  // ---- menus and the button bar ------------------------------------------------------
+  QMenu* MnuPopup() const { return mnuPopup_; }
+  QMenu* MnuPopCalcs() const { return mnuPopCalcs_; }
+  QMenu* MnuPopReset() const { return mnuPopReset_; }
+  void btnCalculatorsClick();
+  void btnResetClick();
+  void mnuResetThisZeroClick();
+  void mnuResetAllZeroClick();
+  void mnuResetSamplesClick();
+  void mnuResetAllSamplesClick();
+  bool PrintingAllowed() const;
+
+  // ---- printing ----------------------------------------------------------------------
+  void Print();
+  void MnuFilePrintSetupClick();
+  void PrintLoanComparison();
+  void PrintRatesOfReturn();
+  void PrintRefinancingCalc();
+  void PrintFutureValues();
+  void PrintTBL();
+  void PrintAmortizationMonthly();
+  void PrintAnnualAmortization();
+  void PrintNPV();
+  void PrintCapRate();
+  void PrintDepreciation();
+  // The one printer of the run: the print set-up's choice persists.
+  QPrinter& Printer();
+
+  // ---- help --------------------------------------------------------------------------
+  void btnHelpClick();
+  // F1: the current page's own topic.
+  void PageHelp();
+  void ShowHelpContext(int context);
+  void MnuHelpContentsClick();
+  void MnuHelpSearchClick();
+  void MnuHelpHowClick();
+  void MnuHelpGlossaryClick();
+  // The help window, or nullptr until help was first asked for.
+  HelpViewer* Help() const { return helpViewer_; }
+
+  // ---- small windows -----------------------------------------------------------------
+  void MnuHelpAboutClick();
+  void MnuHelpDisclaimerClick();
+  void ShowPopupCalculator();
+
+  // ---- Internet links and pointer effects --------------------------------------------
+  void mnuInternetWebHomeClick();
+  void mnuInternetEmailSuggestClick();
+  void StatusBar1MouseMove();
   QStackedWidget* PageArea() const { return nbkMain_; }
   QWidget* Page(const QString& key) const { return pages_.value(key); }
+  WelcomePage* Welcome() const { return welcome_; }
+  MenuPage* Menu() const { return menu_; }
   QuickCalcPage* QuickCalc() const { return quickCalc_; }
   AmortizationPage* Amortization() const { return amortization_; }
   TabulonPage* Tabulon() const { return tabulon_; }
@@ -94,10 +182,27 @@ public:
 protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  struct PageControls {
+    QAction* mainItem = nullptr;
+    QAction* popupItem = nullptr;
+    QAction* popCalcsItem = nullptr;
+    QWidget* button = nullptr;
+  };
   void buildFrame();
   void buildPages();
+  void buildMenus();
+  void wireFrame();
+  void wirePageButtons();
+  QAction* addItem(QMenu* menu, const char* name, const QString& caption, void (TfrmMain::*handler)());
+  void addPageItems(QMenu* menu, int which);
+  void enterPageExtras(const TPageInfo& page);
+  void focusField(const QString& key, const char* name);
+  HelpViewer& ensureHelp();
+  void showReportNotAvailable(const QString& reportName);
   QWidget* addPage(const QString& key, QWidget* content);
 
   // frame
@@ -117,6 +222,17 @@ private:
   TRotatedLabel* lblCalculatorName_ = nullptr;
   QStackedWidget* nbkMain_ = nullptr;
   QMap<QString, QWidget*> pages_;
+  QMap<QString, PageControls> controls_;  // by page key, "MQ" for the loan application
+  QMenuBar* mainMenu_ = nullptr;
+  QMenu* mnuPopup_ = nullptr;
+  QMenu* mnuPopCalcs_ = nullptr;
+  QMenu* mnuPopReset_ = nullptr;
+  QAction* mnuFilePrint_ = nullptr;
+  HelpViewer* helpViewer_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
+
+  WelcomePage* welcome_ = nullptr;
+  MenuPage* menu_ = nullptr;
 
   QuickCalcPage* quickCalc_ = nullptr;
   AmortizationPage* amortization_ = nullptr;

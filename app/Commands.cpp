@@ -1,0 +1,195 @@
+// The main window's commands beside navigation: printing by page, the printer set-up,
+// help, the small windows, Internet links and the status-bar text.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/AppInfo.h"
+#include "app/DesktopShell.h"
+#include "app/DialogSeam.h"
+#include "app/Main.h"
+#include "app/Sponsor.h"
+#include "calculators/AmortizationPage.h"
+#include "help/HelpTopics.h"
+#include "help/HelpViewer.h"
+#include "widgets/Guarded.h"
+#include "widgets/Messages.h"
+
+namespace zeb {
+namespace {
+
+QLabel* dialogText(QDialog& dialog, const QString& text, int pixelSize, bool bold, const char* colour) {
+  auto* l = new QLabel(text, &dialog);
+  QFont f("Arial");
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  l->setFont(f);
+  l->setWordWrap(true);
+  l->setStyleSheet(QString("color: %1").arg(colour));
+  return l;
+}
+
+void addOk(QDialog& dialog, QVBoxLayout* layout) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(" &OK");
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  layout->addWidget(buttons);
+}
+
+}  // namespace
+
+// ---- printing -------------------------------------------------------------------------------
+
+QPrinter& TfrmMain::Printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::Letter));
+    printer_->setPageOrientation(QPageLayout::Portrait);
+  }
+  return *printer_;
+}
+
+void TfrmMain::Print() {
+  if (!nbkMain_->isVisible()) return;
+  const QString key = CurrentPageKey();
+  if (key == "LC") PrintLoanComparison();
+  else if (key == "ROR") PrintRatesOfReturn();
+  else if (key == "RC") PrintRefinancingCalc();
+  else if (key == "FV") PrintFutureValues();
+  else if (key == "TB") PrintTBL();
+  else if (key == "Amort") {
+    if (amortization_->MonthlyGridShown()) PrintAmortizationMonthly();
+    else if (amortization_->AnnualGridShown()) PrintAnnualAmortization();
+  } else if (key == "DCF") PrintNPV();
+  else if (key == "pgCapRate") PrintCapRate();
+  else if (key == "Depreciation") PrintDepreciation();
+}
+
+// Each report is built by its own print routine; until the reports are in, the
+// preview says plainly that there is none.
+void TfrmMain::PrintLoanComparison() { showReportNotAvailable("Loan Comparison"); }
+void TfrmMain::PrintRatesOfReturn() { showReportNotAvailable("Rates of Return"); }
+void TfrmMain::PrintRefinancingCalc() { showReportNotAvailable("Refinancing Calculator"); }
+void TfrmMain::PrintFutureValues() { showReportNotAvailable("Future Values"); }
+void TfrmMain::PrintTBL() { showReportNotAvailable("Tabulon Calculator"); }
+void TfrmMain::PrintAmortizationMonthly() { showReportNotAvailable("Monthly Amortization Schedule"); }
+void TfrmMain::PrintAnnualAmortization() { showReportNotAvailable("Annual Amortization Schedule"); }
+void TfrmMain::PrintNPV() { showReportNotAvailable("Net Present Values"); }
+void TfrmMain::PrintCapRate() { showReportNotAvailable("Capitalization Rate"); }
+void TfrmMain::PrintDepreciation() { showReportNotAvailable("Depreciation Schedule"); }
+
+void TfrmMain::showReportNotAvailable(const QString& reportName) {
+  const QString text = "The " + reportName + " report is not available yet in this version.";
+  QPrintPreviewDialog preview(&Printer(), this);
+  preview.setObjectName("dlgPrintPreview");
+  preview.setWindowTitle("Print Preview - " + reportName);
+  preview.setProperty("shownText", text);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [text, reportName](QPrinter* printer) {
+    QPainter p(printer);
+    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+    const QRect area(0, 0, page.width(), page.height());
+    QFont title("Arial", 14, QFont::Bold);
+    p.setFont(title);
+    const int line = p.fontMetrics().height();
+    p.drawText(area.adjusted(line * 2, line * 2, -line * 2, 0), Qt::AlignLeft | Qt::AlignTop, reportName);
+    QFont body("Arial", 11);
+    p.setFont(body);
+    p.drawText(area.adjusted(line * 2, line * 5, -line * 2, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               text);
+  });
+  ExecDialog(preview);
+}
+
+void TfrmMain::MnuFilePrintSetupClick() {
+  QPageSetupDialog dialog(&Printer(), this);
+  dialog.setObjectName("dlgPrintSetup");
+  dialog.setWindowTitle("Print Setup");
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+  connect(f1, &QShortcut::activated, this, [this] { Guarded([this] { ShowHelpContext(kHelpPrintSetupContext); }); });
+  ExecDialog(dialog);
+}
+
+// ---- help ---------------------------------------------------------------------------------------
+
+HelpViewer& TfrmMain::ensureHelp() {
+  if (!helpViewer_) helpViewer_ = new HelpViewer(this);
+  return *helpViewer_;
+}
+
+void TfrmMain::ShowHelpContext(int context) { ensureHelp().ShowTopic(context); }
+
+void TfrmMain::PageHelp() {
+  if (const TPageInfo* page = FindPage(CurrentPageKey())) ShowHelpContext(page->f1Context);
+  else ShowHelpContext(kHelpMainWindowContext);  // the window's own context
+}
+
+void TfrmMain::btnHelpClick() {
+  if (const TPageInfo* page = FindPage(CurrentPageKey())) ShowHelpContext(page->helpButtonContext);
+  else MnuHelpContentsClick();
+}
+
+void TfrmMain::MnuHelpContentsClick() { ensureHelp().ShowContents(); }
+void TfrmMain::MnuHelpSearchClick() { ensureHelp().ShowSearch(); }
+void TfrmMain::MnuHelpHowClick() { ensureHelp().ShowHelpOnHelp(); }
+void TfrmMain::MnuHelpGlossaryClick() { ShowHelpContext(kHelpGlossaryContext); }
+
+// ---- small windows ----------------------------------------------------------------------------
+
+void TfrmMain::MnuHelpAboutClick() {
+  QDialog dialog(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  dialog.setObjectName("AboutBox");
+  dialog.setWindowTitle(" About " + kAppTitle);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(dialogText(dialog, kSponsorName, 22, true, "navy"));
+  layout->addWidget(dialogText(dialog, kSponsorSlogan, 11, true, "navy"));
+  layout->addSpacing(8);
+  layout->addWidget(dialogText(dialog, "Devovederi Dunmarrow", 19, false, "navy"));
+  layout->addWidget(dialogText(dialog, "Version: 2.1.02", 11, false, "navy"));
+  layout->addWidget(dialogText(dialog, "Web: " + kSponsorWebUrl, 11, false, "navy"));
+  layout->addWidget(dialogText(dialog, "Email: " + kSponsorEmail, 11, false, "navy"));
+  addOk(dialog, layout);
+  dialog.setProperty("shownText", kSponsorName + " " + kAppTitle);
+  dialog.setFixedSize(308, 259);
+  ExecDialog(dialog);
+}
+
+void TfrmMain::MnuHelpDisclaimerClick() {
+  QDialog dialog(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  dialog.setObjectName("frmDisclaim");
+  dialog.setWindowTitle("Disclaimer");
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(
+      dialogText(dialog, "Though effort was made to ensure the accuracy of these calculations,", 11, false, "black"));
+  layout->addWidget(dialogText(dialog,
+                               "NOTE: there is  NO WARRANTY,  expressed or implied, for the accuracy or "
+                               "applicability of this information to your particular financial question.",
+                               11, true, "black"));
+  layout->addWidget(dialogText(
+      dialog, "Please consult your own financial advisor before making any financial decision.", 11, false, "black"));
+  addOk(dialog, layout);
+  dialog.setFixedWidth(262 + 40);
+  ExecDialog(dialog);
+}
+
+void TfrmMain::ShowPopupCalculator() {
+  ShowInformation("The popup calculator is not available in this version.");
+}
+
+// ---- Internet links and the status bar ---------------------------------------------------------
+
+void TfrmMain::mnuInternetWebHomeClick() { OpenLinkOrBeep(QUrl(kSponsorWebUrl)); }
+
+void TfrmMain::mnuInternetEmailSuggestClick() { OpenLinkOrBeep(QUrl("mailto:" + kSponsorEmail)); }
+
+void TfrmMain::StatusBar1MouseMove() { SetStatusText(" " + kAppTitle + QString(6, ' ') + kSponsorWebAddress); }
+
+}  // namespace zeb
