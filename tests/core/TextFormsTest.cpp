@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "finance/Errors.h"
@@ -29,6 +30,7 @@ struct StyleCase {
   int decimals;
   std::string expected;
 };
+void PrintTo(const StyleCase& c, std::ostream* os) { *os << c.name; }
 
 class FloatToTextForms : public testing::TestWithParam<StyleCase> {};
 
@@ -114,6 +116,7 @@ struct GeneralCase {
   double value;
   std::string expected;
 };
+void PrintTo(const GeneralCase& c, std::ostream* os) { *os << c.name; }
 
 class FloatToStrGeneralForms : public testing::TestWithParam<GeneralCase> {};
 
@@ -171,6 +174,7 @@ struct PictureCase {
   int decimals;
   std::string expected;
 };
+void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name; }
 
 class MoneyPictureForms : public testing::TestWithParam<PictureCase> {};
 
@@ -212,6 +216,7 @@ struct FloatTextCase {
   std::string text;
   double expected;
 };
+void PrintTo(const FloatTextCase& c, std::ostream* os) { *os << c.name; }
 
 class StrToFloatAccepts : public testing::TestWithParam<FloatTextCase> {};
 
@@ -243,6 +248,7 @@ struct BadTextCase {
   std::string name;
   std::string text;
 };
+void PrintTo(const BadTextCase& c, std::ostream* os) { *os << c.name; }
 
 class StrToFloatRejects : public testing::TestWithParam<BadTextCase> {};
 
@@ -287,6 +293,7 @@ struct IntTextCase {
   std::string text;
   std::int32_t expected;
 };
+void PrintTo(const IntTextCase& c, std::ostream* os) { *os << c.name; }
 
 class StrToIntAccepts : public testing::TestWithParam<IntTextCase> {};
 
@@ -331,6 +338,7 @@ struct CurrencyCase {
   std::string text;
   std::int64_t tenThousandths;
 };
+void PrintTo(const CurrencyCase& c, std::ostream* os) { *os << c.name; }
 
 class TextToCurrencyReads : public testing::TestWithParam<CurrencyCase> {};
 
@@ -388,6 +396,7 @@ struct RunCase {
   std::string text;
   std::string run;  // the run with its thousands separators removed
 };
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class TextToCurrencyBadRun : public testing::TestWithParam<RunCase> {};
 
@@ -446,6 +455,7 @@ struct MonthCase {
   std::string year;
   std::string month;
 };
+void PrintTo(const MonthCase& c, std::ostream* os) { *os << c.name; }
 
 class MonthTextCut : public testing::TestWithParam<MonthCase> {};
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct TvmCase {
   double expected;
   double tolerance;
 };
+void PrintTo(const TvmCase& c, std::ostream* os) { *os << c.name; }
 
 std::string RowName(const testing::TestParamInfo<TvmCase>& info) { return info.param.name; }
 
@@ -65,6 +67,7 @@ struct RateCase {
   double rate;
   int iterations;
 };
+void PrintTo(const RateCase& c, std::ostream* os) { *os << c.name; }
 
 class SolveAnnualRateIteration : public testing::TestWithParam<RateCase> {};
 
