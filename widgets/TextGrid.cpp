@@ -22,10 +22,16 @@ public:
     if (cols == cols_ && rows == rows_) return;
     const bool batched = updating_;
     if (!batched) beginResetModel();
-    std::vector<QString> next(static_cast<size_t>(cols) * rows);
-    for (int r = 0; r < std::min(rows, rows_); ++r)
-      for (int c = 0; c < std::min(cols, cols_); ++c) next[idx(c, r, cols)] = cells_[idx(c, r, cols_)];
-    cells_.swap(next);
+    if (cols == cols_) {
+      // Same width: the rows that remain stay where they are.
+      cells_.resize(static_cast<size_t>(cols) * rows);
+      if (rows < rows_) cells_.shrink_to_fit();
+    } else {
+      std::vector<QString> next(static_cast<size_t>(cols) * rows);
+      for (int r = 0; r < std::min(rows, rows_); ++r)
+        for (int c = 0; c < std::min(cols, cols_); ++c) next[idx(c, r, cols)] = std::move(cells_[idx(c, r, cols_)]);
+      cells_.swap(next);
+    }
     cols_ = cols;
     rows_ = rows;
     if (!batched) endResetModel();
