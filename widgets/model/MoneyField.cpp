@@ -253,8 +253,10 @@ KeyResult MoneyPaste(const FieldEdit& edit, const std::string& clip, const Money
   const FieldEdit e = Normalized(edit, rules);
   const auto amount = ParsePastedAmount(clip);
   if (!amount || amount->intDigits.size() > 18) return {e, true};
-  const std::string rounded =
-      RoundDecimalText(amount->intDigits + "." + amount->decDigits, rules.decimals, true);
+  std::string decimal = amount->intDigits;
+  decimal += '.';
+  decimal += amount->decDigits;
+  const std::string rounded = RoundDecimalText(decimal, rules.decimals, true);
   std::string number;
   if (amount->negative) number += '-';
   number += rounded;
