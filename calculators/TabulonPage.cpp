@@ -59,8 +59,8 @@ TabulonRadioGroup::TabulonRadioGroup(const QString& name, const QStringList& ite
     : QGroupBox(parent), group_(new QButtonGroup(this)) {
   setObjectName(name);
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(6, 4, 6, 4);
-  grid->setHorizontalSpacing(4);
+  grid->setContentsMargins(4, 2, 0, 2);
+  grid->setHorizontalSpacing(0);
   grid->setVerticalSpacing(0);
   for (int i = 0; i < items.size(); ++i) {
     auto* b = new QRadioButton(items[i], this);

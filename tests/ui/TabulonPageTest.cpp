@@ -472,6 +472,7 @@ TEST_F(TabulonPageTest, TermTooLargeKeepsTheCellsWrittenSoFar) {
   click(rgCalculate, 3);
   const QString lastBefore = cell(7, 11);
   const QString centreBefore = cell(4, 6);
+  const QString belowCentreBefore = cell(4, 7);
   // 1,000,000,000 at no interest paid 0.01 a month: 1E11 payments, no 32-bit number.
   edtLoan->SetTextAsFloat(1e9);
   edtInterest->SetTextAsFloat(0);
@@ -482,7 +483,8 @@ TEST_F(TabulonPageTest, TermTooLargeKeepsTheCellsWrittenSoFar) {
   ASSERT_EQ(log.informationTexts(), QStringList({kUnidentifiedErrorMessage}));
   EXPECT_EQ(cell(0, 6), " $1,000,000,000");
   EXPECT_NE(cell(4, 6), centreBefore);  // written before the centre's term failed
-  EXPECT_EQ(cell(7, 11), lastBefore);   // never reached
+  EXPECT_EQ(cell(4, 7), belowCentreBefore);  // the fill ended at the centre
+  EXPECT_EQ(cell(7, 11), lastBefore);
   EXPECT_EQ(edtTerm->AsInteger(), 360);
   EXPECT_EQ(edtTotalPaid->text().trimmed(), "$283,212.71");
 }
