@@ -122,7 +122,7 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   auto* page1 = new QWidget;
   page1->setObjectName("Page1");
   nbkQuickCalc_->addTab(page1, "Missing Loan Variables");
-  label(page1, "Click the variable you wish to calculate", 10, 8, 300);
+  label(page1, "Click the variable you wish to calculate", 10, 10, 140, 30);
   const auto targetButton = [page1](const char* name, const QString& caption, const QString& hint, int y) {
     auto* b = new QPushButton(caption, page1);
     b->setObjectName(name);
@@ -134,7 +134,7 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   btnCalcIR_ = targetButton("btnCalcIR", "&Interest Rate ", "Click to calculate interest rate", 80);
   btnCalcPMT_ = targetButton("btnCalcPMT", "&Payment (P&&I)", "Click to calculate payment amount", 112);
   btnCalcN_ = targetButton("btnCalcN", "&Number Payments", "Click to calculate number of payments", 144);
-  label(page1, "Enter 3 known values, using the Tab key to move among fields.", 150, 24, 160, 30);
+  label(page1, "Enter 3 known values, using the Tab key to move among fields.", 160, 4, 150, 42);
   edtLA_ = moneyField(page1, "edtLA", 2, 160, 49);
   edtIR_ = moneyField(page1, "edtIR", 5, 160, 81);
   edtPMT_ = moneyField(page1, "edtPMT", 2, 160, 113);
