@@ -54,6 +54,9 @@ your browser.</p>
 calculator can be chosen.</p>
 <p>All calculators start with zero values. To see a worked example on any calculator,
 use the Reset button and choose <b>Use Sample Values for THIS Calculator</b>.</p>
+<p><b>Example:</b> press <b>Continue</b>, choose <b>Amortization Schedules</b>, press the
+Reset button and choose <b>Use Sample Values for THIS Calculator</b>: the schedule of a
+100,000.00 loan at 8.75 % over 360 months appears, with a payment of $786.70.</p>
 <p>See also <a href="topic:5">Using Devovederi Dunmarrow</a>.</p>)"},
 
     {20, "Quick Calculators",
@@ -97,8 +100,9 @@ pick in the two step boxes. The centre cell is the loan you typed. The grid is
 recalculated when you leave a field or change a choice.</p>
 <p><b>Example:</b> loan 100,000.00, rate 8.75, 360 months, solving for PMT: the
 payment is $786.70, the total paid $283,212.15 and the interest $183,212.15. With the
-loan step $5000 and the rate step .5, the row above the centre shows the payments of a
-95,000.00 loan and the column to the right those at 9.25 %.</p>)"},
+loan step $5000 and the rate step .5, the neighbouring rows show the payments of
+95,000.00 and 105,000.00 loans, and the neighbouring columns those at 8.25 % and
+9.25 %.</p>)"},
 
     {50, "Amortization Schedules",
      "amortization;schedule;monthly schedule;annual schedule;prepayment;extra payment;principal;interest;balance",
@@ -125,13 +129,16 @@ first payment pays $729.17 interest and $57.53 principal.</p>)"},
      "refinancing;refinance;closing costs;equity;payment savings;months until sell",
      R"(<p>Compare the loan you have now with a new loan that would replace it, up to the
 month you expect to sell the property.</p>
-<p><b>Current loan:</b> <b>Current Balance</b>, <b>Term in Months</b> (its full term),
+<ul>
+<li><b>Current loan:</b> <b>Current Balance</b>, <b>Term in Months</b> (its full term),
 <b>Interest Rate</b> and <b>Payments Made</b>; the page shows the <b>Payments
-Remaining</b> and the <b>Payment</b>.</p>
-<p><b>New loan:</b> <b>New Balance</b>, <b>Term in Months</b> and <b>Interest
-Rate</b>; the page shows its <b>Payment</b>. <b>Closing Costs</b> are the costs of the
-new loan: type a total, or itemise the fees in the closing-cost panel and let it add
-them up. <b>Months Until You Will Sell</b> sets the horizon of the comparison.</p>
+Remaining</b> and the <b>Payment</b>.</li>
+<li><b>New loan:</b> <b>New Balance</b>, <b>Term in Months</b> and <b>Interest
+Rate</b>; the page shows its <b>Payment</b>.</li>
+<li><b>Closing Costs</b>: the costs of the new loan. Type a total, or itemise the fees
+in the closing-cost panel and let it add them up.</li>
+<li><b>Months Until You Will Sell</b>: the horizon of the comparison.</li>
+</ul>
 <p><b>Results:</b> the monthly payment savings and their total up to the sale, the
 equity (principal paid down) under each loan by then, the equity savings, and the
 <b>Total Saved</b> after closing costs. A negative saving is a cost.</p>
@@ -294,7 +301,10 @@ amount.</dd>
 saves interest. Some loans charge a prepayment penalty.</dd>
 <dt><b>Principal</b></dt><dd>The amount borrowed, or the part of it still owed.</dd>
 <dt><b>Term</b></dt><dd>The number of months over which the loan is repaid.</dd>
-</dl>)"},
+</dl>
+<p><b>Example:</b> a buyer pays 25,000.00 down on a 125,000.00 building and borrows
+100,000.00 with one point: the point costs 1,000.00 at closing, and every payment adds
+its principal part to the buyer's equity.</p>)"},
 };
 
 }  // namespace
