@@ -467,6 +467,19 @@ TEST_F(TabulonPageTest, NegativeAxisValuesAreShownWithoutAMessage) {
   EXPECT_TRUE(log.entries.empty());
 }
 
+TEST_F(TabulonPageTest, ATermTextThatIsNoNumberEndsTheFillBeforeAnyCell) {
+  sample();
+  const QString centreBefore = cell(4, 6);
+  edtTerm->setText("    x6");
+  edtLoan->SetTextAsFloat(200000);
+  ASSERT_EQ(focusName(), "edtLoan");
+  edtInterest->setFocus();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(log.informationTexts(), QStringList({kUnidentifiedErrorMessage}));
+  EXPECT_EQ(cell(0, 6), " $100,000");
+  EXPECT_EQ(cell(4, 6), centreBefore);
+}
+
 TEST_F(TabulonPageTest, TermTooLargeKeepsTheCellsWrittenSoFar) {
   sample();
   click(rgCalculate, 3);
