@@ -1,14 +1,69 @@
 #pragma once
-// The colours every field kind shares: entry fields white, results yellow (read-only,
-// skipped by Tab), a field in error red with black text.
-class QWidget;
+// What every field kind shares.
+//
+// Colours: entry fields white, results yellow (read-only, skipped by Tab), a field in
+// error red with black text; the error colours come and go without changing the
+// field's role.
+//
+// TFieldEdit: the one-line edit the four field kinds derive from. It sends every key,
+// typed text (including input-method text), cut, copy and paste (keys, the context
+// menu and the middle button) through the kind's key rules, lets the navigation keys
+// move the caret and the selection, passes Enter and Escape on to the window, and
+// discards every other key. Drag and drop are off, so no text enters the field
+// around the rules.
+#include <QLineEdit>
+#include <string>
+
+#include "widgets/model/FieldEdit.h"
+
+class QMenu;
 
 namespace zeb {
 
 enum class FieldRole { Entry, Result, Error };
 
 // Applies the role's colours; Result also makes the field read-only and takes it out
-// of the Tab order, Entry makes it editable and a tab stop again.
+// of the Tab order, Entry makes it editable and a tab stop again. Error only changes
+// the colours.
 void ApplyFieldRole(QWidget* field, FieldRole role);
+// Shows or clears the error colours over the field's role.
+void ShowFieldError(QWidget* field, bool inError);
+// The last Entry or Result role applied to the field (Entry when none was).
+FieldRole BaseFieldRole(const QWidget* field);
+
+class TFieldEdit : public QLineEdit {
+  Q_OBJECT
+public:
+  explicit TFieldEdit(QWidget* parent = nullptr);
+
+  // The clipboard commands, through the field's rules.
+  void CutToClipboard();
+  void CopyToClipboard();
+  void PasteFromClipboard();
+  // The context menu: Cut, Copy, Paste, Select All. The caller owns it.
+  QMenu* CreateFieldMenu(QWidget* parent = nullptr);
+
+  // The edit state in the models' terms, and back.
+  FieldEdit EditState() const;
+  void SetEditState(const FieldEdit& edit);
+
+protected:
+  // What the kinds answer; each returns the new edit.
+  virtual KeyResult ApplyKey(const FieldEdit& edit, FieldKey key) = 0;
+  virtual KeyResult ApplyPaste(const FieldEdit& edit, const std::string& text) = 0;
+  virtual CutResult ApplyCut(const FieldEdit& edit) = 0;
+  // Called after the user changed the text through a key, a paste or a cut.
+  virtual void UserEdited() {}
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+  // Shows the result of a user action; beeps when it was refused.
+  void Show(const KeyResult& result);
+  void TypeText(const QString& text);
+  void PasteText(const QString& text);
+};
 
 }  // namespace zeb

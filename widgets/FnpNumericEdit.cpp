@@ -1,26 +1,33 @@
 #include "widgets/FnpNumericEdit.h"
 
-#include <QKeyEvent>
+#include <QFocusEvent>
+#include <algorithm>
 #include <cmath>
 
-#include "finance/TextForms.h"
+#include "finance/Errors.h"
 
 namespace zeb {
 
-TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : QLineEdit(parent) {
-  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : TFieldEdit(parent) {
+  connect(this, &QLineEdit::textChanged, this, &TFnpNumericEdit::textChangedSlot);
   SetValue(0);
 }
 
 void TFnpNumericEdit::SetDecimals(int decimals) {
-  decimals_ = std::clamp(decimals, 0, 9);
-  SetValue(Value());
+  double value = 0;
+  try {
+    value = Value();
+  } catch (const EConvertError&) {
+    value = std::nan("");
+  }
+  rules_.decimals = std::clamp(decimals, 0, 9);
+  SetValue(value);
 }
 
-double TFnpNumericEdit::Value() const { return StrToFloat(text().toStdString()); }
+double TFnpNumericEdit::Value() const { return WholeNumberValue(text().toStdString()); }
 
 void TFnpNumericEdit::SetValue(double value) {
-  const QString t = QString::number(value, 'f', decimals_);
+  const QString t = QString::fromStdString(WholeNumberText(value, rules_.decimals));
   if (t != text()) setText(t);
 }
 
@@ -31,6 +38,34 @@ std::int32_t TFnpNumericEdit::AsInteger() const {
   return static_cast<std::int32_t>(v);
 }
 
-void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
+void TFnpNumericEdit::textChangedSlot() {
+  try {
+    if (rules_.InRange(Value())) emit ValidChange();
+  } catch (const EConvertError&) {
+  }
+}
+
+void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
+  TFieldEdit::focusOutEvent(event);
+  if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    return;
+  if (!rules_.RangeSet()) return;
+  bool inRange = false;
+  try {
+    inRange = rules_.InRange(Value());
+  } catch (const EConvertError&) {
+  }
+  if (!inRange) emit InvalidEntry();
+}
+
+KeyResult TFnpNumericEdit::ApplyKey(const FieldEdit& edit, FieldKey key) {
+  return WholeNumberKey(edit, key, rules_);
+}
+
+KeyResult TFnpNumericEdit::ApplyPaste(const FieldEdit& edit, const std::string& text) {
+  return WholeNumberPaste(edit, text, rules_);
+}
+
+CutResult TFnpNumericEdit::ApplyCut(const FieldEdit& edit) { return WholeNumberCut(edit, rules_); }
 
 }  // namespace zeb

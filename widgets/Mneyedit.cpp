@@ -1,53 +1,48 @@
 #include "widgets/Mneyedit.h"
 
-#include <QKeyEvent>
-
-#include "finance/TextForms.h"
+#include <QFocusEvent>
 
 namespace zeb {
 
-TMoneyEdit::TMoneyEdit(QWidget* parent) : QLineEdit(parent) {
-  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+TMoneyEdit::TMoneyEdit(QWidget* parent) : TFieldEdit(parent) {
   resize(120, 24);
   SetTextAsFloat(0);
 }
 
 void TMoneyEdit::SetDecimals(int decimals) {
-  if (decimals > 0 && decimals < maxLength_ - 1) decimals_ = decimals;
-  SetMaxLength(maxLength_);
-  reformat();
+  const long double value = TextAsFloat();
+  SetMoneyDecimals(rules_, decimals);
+  SetTextAsFloat(value);
 }
 
-void TMoneyEdit::SetMaxLength(int length) {
-  if (length < 20 && length > decimals_ + 1) {
-    maxLength_ = length;
-    if ((maxLength_ - decimals_ - 1) % 4 == 0) --maxLength_;
-  }
+void TMoneyEdit::SetMaxLength(int length) { SetMoneyMaxLength(rules_, length); }
+
+QString TMoneyEdit::DisplayMask() const {
+  return QStringLiteral("#,##0.") + QString(rules_.decimals, QLatin1Char('0'));
 }
 
 long double TMoneyEdit::TextAsFloat() const {
-  std::string digits;
-  for (QChar c : text()) {
-    if (c == ',' || c == '.') continue;
-    digits += c.toLatin1();
-  }
-  try {
-    if (digits.size() > static_cast<size_t>(decimals_))
-      digits.insert(digits.size() - decimals_, 1, '.');
-    return StrToExtended(digits);
-  } catch (const EConvertError&) {
-    return 0;
-  }
+  return MoneyValue(text().toStdString(), rules_.decimals);
 }
 
 void TMoneyEdit::SetTextAsFloat(long double value) {
-  setText(QString::fromStdString(FormatMoneyPicture(value, decimals_)));
+  const QString t = QString::fromStdString(MoneyText(value, rules_));
+  if (t != text()) setText(t);
 }
 
-void TMoneyEdit::reformat() { SetTextAsFloat(TextAsFloat()); }
+void TMoneyEdit::focusInEvent(QFocusEvent* event) {
+  TFieldEdit::focusInEvent(event);
+  SetEditState(MoneyEnter(text().toStdString(), rules_));
+}
 
-void TMoneyEdit::keyPressEvent(QKeyEvent* event) { QLineEdit::keyPressEvent(event); }
+KeyResult TMoneyEdit::ApplyKey(const FieldEdit& edit, FieldKey key) {
+  return MoneyKey(edit, key, rules_);
+}
 
-void TMoneyEdit::focusInEvent(QFocusEvent* event) { QLineEdit::focusInEvent(event); }
+KeyResult TMoneyEdit::ApplyPaste(const FieldEdit& edit, const std::string& text) {
+  return MoneyPaste(edit, text, rules_);
+}
+
+CutResult TMoneyEdit::ApplyCut(const FieldEdit& edit) { return MoneyCut(edit, rules_); }
 
 }  // namespace zeb

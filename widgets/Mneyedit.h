@@ -3,34 +3,49 @@
 // always the value in the picture "#,##0." + Decimals zeros (123,456.79). Reading
 // takes only the digits: separators removed, the decimal point put back before the
 // last Decimals digits, so "1,234.56" reads 1234.56.
-#include <QLineEdit>
+//
+// Every key goes through the rules of widgets/model/MoneyField.h (the caret enters
+// just before the decimal separator; digits, "." / ",", Backspace and Delete; nothing
+// else reaches the text). Paste takes a whole amount or nothing.
+//
+// A value the field cannot hold (not finite, or 1e18 and more) is shown as MaxLength
+// stars ("****************") and reads back as NaN, so a calculation made from it ends
+// in the math-error path instead of a made-up number.
+#include <string>
+
+#include "widgets/FieldStyle.h"
+#include "widgets/model/MoneyField.h"
 
 namespace zeb {
 
-class TMoneyEdit : public QLineEdit {
+class TMoneyEdit : public TFieldEdit {
   Q_OBJECT
 public:
   explicit TMoneyEdit(QWidget* parent = nullptr);
 
-  int Decimals() const { return decimals_; }
-  // Accepted when 0 < decimals < MaxLength - 1; re-applies MaxLength and reformats.
+  int Decimals() const { return rules_.decimals; }
+  // Accepted when 0 < decimals < MaxLength - 1; re-applies MaxLength and shows the
+  // same value with the new number of decimals.
   void SetDecimals(int decimals);
-  int MaxLength() const { return maxLength_; }
+  int MaxLength() const { return rules_.maxLength; }
   // Accepted when Decimals + 1 < length < 20; lowered by one when
   // length - Decimals - 1 is a multiple of 4 (no text ends on a bare separator).
+  // It limits typing only: a longer value set from outside is shown whole.
   void SetMaxLength(int length);
+  // "#,##0." + Decimals zeros.
+  QString DisplayMask() const;
 
   long double TextAsFloat() const;
   void SetTextAsFloat(long double value);
 
 protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  KeyResult ApplyKey(const FieldEdit& edit, FieldKey key) override;
+  KeyResult ApplyPaste(const FieldEdit& edit, const std::string& text) override;
+  CutResult ApplyCut(const FieldEdit& edit) override;
 
 private:
-  void reformat();
-  int decimals_ = 2;
-  int maxLength_ = 16;
+  MoneyRules rules_;
 };
 
 }  // namespace zeb

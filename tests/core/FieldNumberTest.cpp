@@ -62,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         WholeCase{"SelectionDeletedEvenByALetter", 0, 0, "1[23]", "x", "1|"},
         WholeCase{"WholeSelectionBackspaced", 0, 0, "[360]", "B", "0|"},
         WholeCase{"NineDigitsAtMost", 0, 0, "0|", "12345678901", "123456789|"},
-        WholeCase{"IntegerPartKeptNonEmpty", 2, 0, "0|.50", "B", "|0.50"}),
+        WholeCase{"IntegerPartKeptNonEmpty", 2, 0, "0|.50", "B", "|0.50"},
+        WholeCase{"JoiningDecimalsBeyondNineDigitsRefused", 2, 0, "12345678|.50", "D",
+                  "12345678|.50"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WholeNumberPaste, TypesTheCharactersOneByOne) {

@@ -8,7 +8,7 @@
 // fills the mask from the decimal position outward; the sign and the currency symbol
 // stand just left of the first digit and blanks fill the rest, so the text is always
 // exactly as long as the mask:
-//   "$#,###,###,###.##"   1234.5  ->  "       $1,234.50"     (17 characters)
+//   "$#,###,###,###.##"   1234.5  ->  "        $1,234.50"    (17 characters)
 //   "###.####%"           12.5    ->  " 12.5000%"
 //   "iiiiii"              -360    ->  "  -360"
 // A number that needs more positions than the mask has (a tenth integer digit in

@@ -26,10 +26,19 @@ FieldEdit Settled(std::string text, int caret) {
   return FieldEdit::At(std::move(text), caret);
 }
 
-FieldEdit DeleteSelection(const FieldEdit& e) {
+int IntegerDigits(const std::string& text) {
+  const auto sep = text.find(Point());
+  const std::string ip = text.substr(0, sep);
+  return static_cast<int>(std::count_if(ip.begin(), ip.end(), IsDigit));
+}
+
+// Removing characters must not join the decimals to the integer part beyond its limit
+// (deleting the separator of 1234567.50, say): such a removal is refused.
+KeyResult Removed(const FieldEdit& e, int from, int count) {
   std::string t = e.text;
-  t.erase(e.selStart, e.selLength);
-  return Settled(t, e.selStart);
+  t.erase(from, count);
+  if (IntegerDigits(t) > kWholeNumberDigits) return {e, true};
+  return {Settled(t, from)};
 }
 
 FieldEdit Clamped(const FieldEdit& edit) {
@@ -78,8 +87,9 @@ double WholeNumberValue(const std::string& text) {
 KeyResult WholeNumberKey(const FieldEdit& edit, FieldKey key, const WholeNumberRules& rules) {
   FieldEdit e = Clamped(edit);
   if (e.HasSelection()) {
-    e = DeleteSelection(e);
-    if (key.kind != EditKey::Char) return {e};
+    const KeyResult cleared = Removed(e, e.selStart, e.selLength);
+    if (cleared.refused || key.kind != EditKey::Char) return cleared;
+    e = cleared.edit;
   }
   std::string t = e.text;
   const int len = Len(t);
@@ -88,13 +98,11 @@ KeyResult WholeNumberKey(const FieldEdit& edit, FieldKey key, const WholeNumberR
 
   if (key.kind == EditKey::Backspace) {
     if (caret == 0) return {e};
-    t.erase(caret - 1, 1);
-    return {Settled(t, caret - 1)};
+    return Removed(e, caret - 1, 1);
   }
   if (key.kind == EditKey::Delete) {
     if (caret >= len) return {e};
-    t.erase(caret, 1);
-    return {Settled(t, caret)};
+    return Removed(e, caret, 1);
   }
 
   const char ch = key.ch;
@@ -139,7 +147,11 @@ KeyResult WholeNumberKey(const FieldEdit& edit, FieldKey key, const WholeNumberR
 KeyResult WholeNumberPaste(const FieldEdit& edit, const std::string& clip,
                            const WholeNumberRules& rules) {
   FieldEdit e = Clamped(edit);
-  if (e.HasSelection()) e = DeleteSelection(e);
+  if (e.HasSelection()) {
+    const KeyResult cleared = Removed(e, e.selStart, e.selLength);
+    if (cleared.refused) return cleared;
+    e = cleared.edit;
+  }
   bool refused = false;
   for (char c : clip) {
     const KeyResult r = WholeNumberKey(e, FieldKey::Char(c), rules);
@@ -152,7 +164,9 @@ KeyResult WholeNumberPaste(const FieldEdit& edit, const std::string& clip,
 CutResult WholeNumberCut(const FieldEdit& edit, const WholeNumberRules& rules) {
   const FieldEdit e = Clamped(edit);
   if (!e.HasSelection()) return {e, {}};
-  return {DeleteSelection(e), e.text.substr(e.selStart, e.selLength)};
+  const KeyResult cleared = Removed(e, e.selStart, e.selLength);
+  if (cleared.refused) return {e, {}};
+  return {cleared.edit, e.text.substr(e.selStart, e.selLength)};
 }
 
 }  // namespace zeb
