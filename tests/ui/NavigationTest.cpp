@@ -539,6 +539,16 @@ TEST_F(Navigation, DISABLED_WritesPicturesOfThePages) {
     window->ShowPageByKey(key);
     EXPECT_TRUE(window->grab().save("/tmp/nav-" + key + ".png"));
   }
+  dialogs.inspect = [](QDialog& d) {
+    d.resize(600, 500);
+    d.show();
+    QTest::qWait(300);
+    EXPECT_TRUE(d.grab().save("/tmp/nav-" + d.objectName() + ".png"));
+    d.hide();
+  };
+  window->ShowPageByKey("LC");
+  window->Print();
+  window->MnuHelpAboutClick();
   window->ShowHelpContext(50);
   EXPECT_TRUE(window->Help()->grab().save("/tmp/nav-help.png"));
   window->Help()->close();
