@@ -137,31 +137,6 @@ void ApplyPrepaymentList(TMortgage& mortgage, const std::vector<std::string>& li
 
 namespace {
 
-// "$1,234.56" or "($1,234.56)" from the digits of a fixed text: integer digits, ".",
-// two decimals, an optional leading "-".
-std::string currencyFromFixed(std::string_view fixed) {
-  bool negative = false;
-  if (!fixed.empty() && fixed.front() == '-') {
-    negative = true;
-    fixed.remove_prefix(1);
-  }
-  const size_t dot = fixed.find('.');
-  const std::string_view whole = fixed.substr(0, dot);
-  const std::string_view decimals = dot == std::string_view::npos ? std::string_view() : fixed.substr(dot);
-  if (negative) negative = std::any_of(fixed.begin(), fixed.end(), [](char c) { return c > '0' && c <= '9'; });
-  std::string out;
-  out.reserve(whole.size() + whole.size() / 3 + decimals.size() + 3);
-  if (negative) out.push_back('(');
-  out.push_back('$');
-  for (size_t i = 0; i < whole.size(); ++i) {
-    if (i > 0 && (whole.size() - i) % 3 == 0) out.push_back(',');
-    out.push_back(whole[i]);
-  }
-  out.append(decimals);
-  if (negative) out.push_back(')');
-  return out;
-}
-
 std::string_view trimLeft(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   return s;
@@ -170,18 +145,36 @@ std::string_view trimLeft(std::string_view s) {
 }  // namespace
 
 std::string MonthlyAmountCell(double value, bool& isZero) {
-  const std::string text = FormatPaymentAmount(value);
-  const std::string_view fixed = trimLeft(text);
-  // A cent text that was not cut (it ends in ".dd" and holds at most 14 digits) reads
-  // back as exactly its digits (a cut text never ends in ".dd"), so its currency form needs no second conversion.
-  const bool plain = fixed.size() >= 4 && fixed.size() <= 15 && fixed[fixed.size() - 3] == '.' &&
-                     std::all_of(fixed.begin() + (fixed.front() == '-' ? 1 : 0), fixed.end(),
-                                 [](char c) { return isDigit(c) || c == '.'; });
-  if (plain) {
-    isZero = std::none_of(fixed.begin(), fixed.end(), [](char c) { return c > '0' && c <= '9'; });
-    return currencyFromFixed(fixed);
+  // A cent text that was not cut (at most 15 characters, so at most 14 digits) reads
+  // back as exactly its digits, so its currency form comes straight from the cents.
+  std::uint64_t cents = 0;
+  if (PaymentAmountCents(value, cents) && cents < 10000000000000ULL) {
+    isZero = cents == 0;
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* s = end;
+    std::uint64_t whole = cents / 100;
+    int n = 0;
+    do {
+      if (n > 0 && n % 3 == 0) *--s = ',';
+      *--s = static_cast<char>('0' + whole % 10);
+      whole /= 10;
+      ++n;
+    } while (whole);
+    const bool negative = std::signbit(value) && cents != 0;
+    std::string out;
+    out.reserve(static_cast<size_t>(end - s) + 6);
+    if (negative) out.push_back('(');
+    out.push_back('$');
+    out.append(s, end);
+    out.push_back('.');
+    out.push_back(static_cast<char>('0' + cents / 10 % 10));
+    out.push_back(static_cast<char>('0' + cents % 10));
+    if (negative) out.push_back(')');
+    return out;
   }
-  const double shown = StrToFloat(std::string(fixed));
+  const std::string text = FormatPaymentAmount(value);
+  const double shown = StrToFloat(std::string(trimLeft(text)));
   isZero = shown == 0.0;
   return FloatToText(shown, FloatStyle::Currency, 15, 2);
 }
@@ -209,6 +202,33 @@ bool FormatMonthlyRow(const TPayment& p, MonthlyRowTexts& out) {
 
 // ---- annual grid ---------------------------------------------------------------------------
 
+namespace {
+
+// ChangeCurrencyStringToFloat of a cell in our own currency form ("$1,234.56"), read
+// directly: the cents counted from its digits, divided by 100, are the same correctly
+// rounded double. Anything else goes through the general reading.
+double readShownAmount(const std::string& cell) {
+  const size_t size = cell.size();
+  if (size >= 5 && size <= 21 && cell[0] == '$' && cell[size - 3] == '.') {
+    std::uint64_t cents = 0;
+    int digits = 0;
+    bool ok = true;
+    for (size_t i = 1; i < size && ok; ++i) {
+      const char c = cell[i];
+      if (isDigit(c)) {
+        cents = cents * 10 + static_cast<std::uint64_t>(c - '0');
+        ++digits;
+      } else if (!((c == ',' && i < size - 3) || i == size - 3)) {
+        ok = false;
+      }
+    }
+    if (ok && digits >= 3 && digits <= 15) return static_cast<double>(cents) / 100.0;
+  }
+  return ChangeCurrencyStringToFloat(cell);
+}
+
+}  // namespace
+
 std::vector<AnnualRowTexts> BuildAnnualRows(int paymentRows, const MonthlyCellReader& cell) {
   std::vector<AnnualRowTexts> rows;
   const std::string first = cell(0, 1);
@@ -233,8 +253,8 @@ std::vector<AnnualRowTexts> BuildAnnualRows(int paymentRows, const MonthlyCellRe
   const auto addRow = [&](int months, std::string period) {
     double principal = 0, interest = 0;
     for (int k = 0; k < months; ++k, ++next) {
-      principal += ChangeCurrencyStringToFloat(cell(2, next));
-      interest += ChangeCurrencyStringToFloat(cell(3, next));
+      principal += readShownAmount(cell(2, next));
+      interest += readShownAmount(cell(3, next));
     }
     const double total = principal + interest;
     AnnualRowTexts row;

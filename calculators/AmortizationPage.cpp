@@ -36,8 +36,6 @@ void setHint(QWidget* w, const QString& hint) {
   w->setStatusTip(hint);
 }
 
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
 // The hourglass for the length of a scope, restored also when an error leaves it.
 class WaitCursor {
 public:
@@ -317,11 +315,10 @@ void AmortizationPage::CalcAmortization() {
 
 void AmortizationPage::CreatePrepaymentList() {
   memPrepayments_->Clear();
-  std::vector<std::string> lines;
+  std::vector<std::string>& lines = memPrepayments_->MutableLines();
   lines.reserve(static_cast<size_t>(std::max(amortNumPmts_, 0)));
   for (std::int32_t i = 1; i <= amortNumPmts_; ++i)
-    lines.push_back(PrepaymentLine(grdAmortization_->Cell(0, i).toStdString(), grdAmortization_->Cell(6, i).toStdString()));
-  memPrepayments_->SetLines(std::move(lines));
+    lines.push_back(PrepaymentLine(grdAmortization_->CellUtf8(0, i), grdAmortization_->CellUtf8(6, i)));
 }
 
 QString AmortizationPage::PrepaymentText() const {
@@ -347,7 +344,7 @@ void AmortizationPage::FillGrdAmortization() {
     for (const TPayment& payment : mortgage.Payments) {
       if (!FormatMonthlyRow(payment, texts)) break;
       ++written;
-      for (int c = 0; c < 8; ++c) grdAmortization_->SetCell(c, written, latin1(texts[static_cast<size_t>(c)]));
+      for (int c = 0; c < 8; ++c) grdAmortization_->SetCellUtf8(c, written, std::move(texts[static_cast<size_t>(c)]));
     }
     if (written == 0) {
       grdAmortization_->SetRowCount(2);
@@ -368,12 +365,12 @@ void AmortizationPage::FillGrdAnnualAmortization() {
   grdAnnualAmortization_->SetRowCount(1);
   const TTextGrid* monthly = grdAmortization_;
   const std::vector<AnnualRowTexts> rows =
-      BuildAnnualRows(monthly->RowCount() - 1, [monthly](int col, int row) { return monthly->Cell(col, row).toStdString(); });
+      BuildAnnualRows(monthly->RowCount() - 1, [monthly](int col, int row) { return monthly->CellUtf8(col, row); });
   if (rows.empty()) return;
   grdAnnualAmortization_->SetRowCount(static_cast<int>(rows.size()) + 1);
   for (size_t r = 0; r < rows.size(); ++r)
     for (int c = 0; c < 5; ++c)
-      grdAnnualAmortization_->SetCell(c, static_cast<int>(r) + 1, QString::fromStdString(rows[r][static_cast<size_t>(c)]));
+      grdAnnualAmortization_->SetCellUtf8(c, static_cast<int>(r) + 1, rows[r][static_cast<size_t>(c)]);
 }
 
 // ---- the extra-payment panel ----------------------------------------------------------------

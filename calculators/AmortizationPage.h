@@ -37,6 +37,7 @@ public:
   explicit TLineBuffer(QWidget* parent = nullptr);
   void Clear() { lines_.clear(); }
   void SetLines(std::vector<std::string> lines) { lines_ = std::move(lines); }
+  std::vector<std::string>& MutableLines() { return lines_; }
   const std::vector<std::string>& RawLines() const { return lines_; }
   QStringList Lines() const;
   int Count() const { return static_cast<int>(lines_.size()); }

@@ -15,7 +15,13 @@ const char* const kAmortOutOfRangeMessage =
     "Please use the edit boxes and radio buttons to\n\r"
     "indicate the amount of your extra payments.";
 
-double CentRound(long double x) { return static_cast<double>(std::trunc(x * 100.0L + 0.5L) / 100.0L); }
+double CentRound(long double x) {
+  const long double y = x * 100.0L + 0.5L;
+  // Truncating through a 64-bit integer is exact below 2^63 and far cheaper than truncl.
+  const long double whole =
+      std::fabs(y) < 9.0e18L ? static_cast<long double>(static_cast<std::int64_t>(y)) : std::trunc(y);
+  return static_cast<double>(whole / 100.0L);
+}
 
 // ---- building -----------------------------------------------------------------------
 
@@ -31,10 +37,7 @@ void TMortgage::Create(std::int32_t numPayments, double amount, double rate, std
   StartYear = startYear;
   Month = startMonth;
   Year = startYear;
-  std::vector<TPayment> rows;
-  rows.reserve(static_cast<size_t>(numPayments));
-  rows.resize(static_cast<size_t>(numPayments));
-  Payments.swap(rows);
+  Payments.assign(static_cast<size_t>(numPayments), TPayment{});  // the old rows go
   Calculate();
 }
 
@@ -174,15 +177,22 @@ std::string intText(std::int32_t n) {
 
 }  // namespace
 
+bool PaymentAmountCents(double value, std::uint64_t& cents) {
+  // value * 100 is exact in extended precision (53 + 7 bits), so rounding it to an
+  // integer as printf rounds (the default mode: half to even) gives printf's digits.
+  const long double scaled = std::fabs(static_cast<long double>(value) * 100.0L);
+  if (!(scaled < 9.0e18L)) return false;
+  cents = static_cast<std::uint64_t>(scaled);
+  const long double frac = scaled - static_cast<long double>(cents);  // exact
+  if (frac > 0.5L || (frac == 0.5L && (cents & 1U))) ++cents;
+  return true;
+}
+
 std::string FormatPaymentAmount(double value) {
   char buf[48];
   int len;
-  // value * 100 is exact in extended precision (53 + 7 bits), so rounding it to an
-  // integer under the current rounding mode gives the digits printf gives.
-  const long double scaled = static_cast<long double>(value) * 100.0L;
-  if (std::isfinite(value) && std::fabs(scaled) < 9.0e18L) {
-    const long double k = std::nearbyint(scaled);
-    std::uint64_t cents = static_cast<std::uint64_t>(std::fabs(k));
+  std::uint64_t cents = 0;
+  if (PaymentAmountCents(value, cents)) {
     char* end = buf + sizeof buf;
     char* s = end;
     *--s = static_cast<char>('0' + cents % 10);

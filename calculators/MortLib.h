@@ -129,5 +129,8 @@ TPaymentTexts FormatPayment(const TPayment& payment);
 
 // The amount text of FormatPayment for one value ("%12.2f" cut after 15 characters).
 std::string FormatPaymentAmount(double value);
+// The digits of that text as a count of cents (its sign is the sign bit of `value`);
+// false for values too large to count this way (and for infinities and NaN).
+bool PaymentAmountCents(double value, std::uint64_t& cents);
 
 }  // namespace zeb

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <string>
 #include <unordered_map>
 
 namespace zeb {
@@ -27,7 +28,7 @@ public:
       cells_.resize(static_cast<size_t>(cols) * rows);
       if (rows < rows_) cells_.shrink_to_fit();
     } else {
-      std::vector<QString> next(static_cast<size_t>(cols) * rows);
+      std::vector<std::string> next(static_cast<size_t>(cols) * rows);
       for (int r = 0; r < std::min(rows, rows_); ++r)
         for (int c = 0; c < std::min(cols, cols_); ++c) next[idx(c, r, cols)] = std::move(cells_[idx(c, r, cols_)]);
       cells_.swap(next);
@@ -38,14 +39,16 @@ public:
     else dirty_ = true;
   }
 
-  QString cell(int c, int r) const {
-    if (c < 0 || r < 0 || c >= cols_ || r >= rows_) return {};
+  const std::string& cellUtf8(int c, int r) const {
+    static const std::string empty;
+    if (c < 0 || r < 0 || c >= cols_ || r >= rows_) return empty;
     return cells_[idx(c, r, cols_)];
   }
+  QString cell(int c, int r) const { return QString::fromStdString(cellUtf8(c, r)); }
 
-  void setCell(int c, int r, const QString& text) {
+  void setCell(int c, int r, std::string text) {
     if (c < 0 || r < 0 || c >= cols_ || r >= rows_) return;
-    cells_[idx(c, r, cols_)] = text;
+    cells_[idx(c, r, cols_)] = std::move(text);
     if (updating_) {
       dirty_ = true;
     } else if (r == 0) {
@@ -150,7 +153,8 @@ private:
   }
 
   int cols_ = 0, rows_ = 0;
-  std::vector<QString> cells_;
+  // UTF-8 texts: the short texts of the grids stay inside their string objects.
+  std::vector<std::string> cells_;
   std::unordered_map<qint64, Colors> colors_;
   bool updating_ = false, dirty_ = false;
 };
@@ -179,7 +183,9 @@ int TTextGrid::RowCount() const { return model_->rows(); }
 void TTextGrid::SetColCount(int count) { model_->resize(count, model_->rows()); }
 void TTextGrid::SetRowCount(int count) { model_->resize(model_->cols(), count); }
 QString TTextGrid::Cell(int col, int row) const { return model_->cell(col, row); }
-void TTextGrid::SetCell(int col, int row, const QString& text) { model_->setCell(col, row, text); }
+void TTextGrid::SetCell(int col, int row, const QString& text) { model_->setCell(col, row, text.toStdString()); }
+const std::string& TTextGrid::CellUtf8(int col, int row) const { return model_->cellUtf8(col, row); }
+void TTextGrid::SetCellUtf8(int col, int row, std::string text) { model_->setCell(col, row, std::move(text)); }
 void TTextGrid::ClearCells() { model_->clear(); }
 void TTextGrid::BeginUpdate() { model_->begin(); }
 void TTextGrid::EndUpdate() { model_->end(); }

@@ -4,10 +4,11 @@
 // Cells are addressed (column, row) with row 0 the fixed heading row, so RowCount()
 // counts the heading row too, as the pages expect. The heading row is drawn as the
 // view's header and stays in place while the rows scroll. Cells of rows the grid does
-// not have read as empty. Storage is a flat vector of texts behind a model, so a
+// not have read as empty. Storage is a flat vector of UTF-8 texts behind a model, so a
 // 32,767-row schedule fills and scrolls quickly; BeginUpdate / EndUpdate batch a fill.
 #include <QColor>
 #include <QTableView>
+#include <string>
 #include <vector>
 
 namespace zeb {
@@ -26,6 +27,9 @@ public:
 
   QString Cell(int col, int row) const;
   void SetCell(int col, int row, const QString& text);
+  // The same cells as UTF-8 texts, for fills and reads of many cells at a time.
+  const std::string& CellUtf8(int col, int row) const;
+  void SetCellUtf8(int col, int row, std::string text);
   void ClearCells();  // every cell emptied, counts unchanged
 
   // Batch many SetCell calls into one view refresh.

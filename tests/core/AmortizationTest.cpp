@@ -246,7 +246,33 @@ TEST(AmortizationTexts, AnnualSumsAreSumsOfTheMonthlyCents) {
     ASSERT_EQ(centsOf(annual[y][3]), interest) << y;
     ASSERT_EQ(centsOf(annual[y][4]), principal + interest) << y;
   }
+  // The same doubles as summing the readings of the cells one by one.
+  double principal = 0, interest = 0;
+  for (int r = 1; r <= 10; ++r) {
+    principal += ChangeCurrencyStringToFloat(grid.rows[static_cast<size_t>(r)][2]);
+    interest += ChangeCurrencyStringToFloat(grid.rows[static_cast<size_t>(r)][3]);
+  }
+  EXPECT_EQ(annual[0][2], FloatToText(principal, FloatStyle::Currency, 10, 2));
+  EXPECT_EQ(annual[0][3], FloatToText(interest, FloatStyle::Currency, 10, 2));
+  EXPECT_EQ(annual[0][4], FloatToText(principal + interest, FloatStyle::Currency, 10, 2));
   EXPECT_EQ(next, grid.paymentRows() + 1);
+}
+
+// Cells restored from a document are read the general way: the sums follow the
+// reading of each cell, whatever its form.
+TEST(AmortizationTexts, AnnualSumsOfCellsInOtherForms) {
+  MonthlyGrid grid(build(3, 1000, 0.05, 1, 2000));
+  grid.rows[1][2] = "$1,000";
+  grid.rows[2][2] = "$,5.5";
+  grid.rows[3][2] = "$0.125";
+  grid.rows[1][3] = "x12.345";
+  grid.rows[2][3] = "$0.00";
+  grid.rows[3][3] = "$1e2";
+  const auto annual = grid.annual();
+  ASSERT_EQ(annual.size(), 1u);
+  const double principal = 1000 + 5.5 + 0.125, interest = 12.345 + 0 + 100;
+  EXPECT_EQ(annual[0][2], FloatToText(principal, FloatStyle::Currency, 10, 2));
+  EXPECT_EQ(annual[0][3], FloatToText(interest, FloatStyle::Currency, 10, 2));
 }
 
 TEST(AmortizationTexts, UnreadableMonthlyCellsAreConversionErrors) {
