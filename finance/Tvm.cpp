@@ -74,7 +74,8 @@ double SolveAnnualRate(std::int32_t periods, double loan, double payment, int& i
       h = r;
       ++k;
       ++iterations;
-      fpu.check();  // an invalid logarithm ends the iteration at once
+      // An invalid logarithm makes r and c NaN, which ends the loop at once; the flag
+      // it left is reported by the check below.
     }
   }
   const double result = static_cast<double>(static_cast<long double>(r) * 1200000.0L / 1000.0L);
