@@ -173,10 +173,36 @@ std::string MonthlyAmountCell(double value, bool& isZero) {
     if (negative) out.push_back(')');
     return out;
   }
+  // A cut text ("833333333333332" of 833,333,333,333,332.50) still holds at most 15
+  // digits, which the currency form with 15 significant digits shows as they are.
   const std::string text = FormatPaymentAmount(value);
-  const double shown = StrToFloat(std::string(trimLeft(text)));
+  std::string_view fixed = trimLeft(text);
+  const bool negative = !fixed.empty() && fixed.front() == '-';
+  if (negative) fixed.remove_prefix(1);
+  const size_t dot = fixed.find('.');
+  const std::string_view whole = fixed.substr(0, dot);
+  const std::string_view decimals = dot == std::string_view::npos ? std::string_view() : fixed.substr(dot + 1);
+  const bool digitsOnly = !whole.empty() && decimals.size() <= 2 && std::all_of(whole.begin(), whole.end(), isDigit) &&
+                          std::all_of(decimals.begin(), decimals.end(), isDigit);
+  if (digitsOnly) {
+    isZero = std::all_of(fixed.begin(), fixed.end(), [](char c) { return c == '0' || c == '.'; });
+    const std::string_view significant = whole.substr(std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    std::string out;
+    if (negative && !isZero) out.push_back('(');
+    out.push_back('$');
+    for (size_t i = 0; i < significant.size(); ++i) {
+      if (i > 0 && (significant.size() - i) % 3 == 0) out.push_back(',');
+      out.push_back(significant[i]);
+    }
+    out.push_back('.');
+    out.append(decimals);
+    out.append(2 - decimals.size(), '0');
+    if (negative && !isZero) out.push_back(')');
+    return out;
+  }
+  const double shown = StrToFloat(std::string(fixed));
   isZero = shown == 0.0;
-  return FloatToText(shown, FloatStyle::Currency, 15, 2);
+  return FloatToText(negative ? -shown : shown, FloatStyle::Currency, 15, 2);
 }
 
 bool FormatMonthlyRow(const TPayment& p, MonthlyRowTexts& out) {

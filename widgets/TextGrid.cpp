@@ -173,6 +173,7 @@ TTextGrid::TTextGrid(int colCount, int rowCount, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);  // a text wider than its cell is clipped, as in a classic grid
   setMouseTracking(true);
   connect(this, &QTableView::clicked, this,
           [this](const QModelIndex& i) { emit cellClicked(i.column(), i.row() + 1); });

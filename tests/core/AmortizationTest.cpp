@@ -169,6 +169,11 @@ TEST(AmortizationTexts, MonthlyAmountCellsEqualTheCurrencyFormOfTheCentText) {
     if (rng() % 5 == 0) v = -v;
     values.push_back(v);
   }
+  for (int i = 0; i < 5000; ++i) {  // texts cut after 15 characters
+    double v = static_cast<double>(rng() % 1000000000000ULL) * std::pow(10.0, static_cast<double>(rng() % 8));
+    if (rng() % 3 == 0) v = -v;
+    values.push_back(v + 0.25);
+  }
   for (double v : values) {
     bool zero = false;
     const std::string cell = MonthlyAmountCell(v, zero);

@@ -426,6 +426,44 @@ TEST_F(AmortPage, NegativeTermIsReportedAndKeepsTheSchedule) {
   EXPECT_TRUE(log.entries.empty());
 }
 
+struct ExtremeCase {
+  const char* name;
+  double amount, rate;
+  int term;
+  const char* month;
+  int year;
+};
+
+// Whatever the fields can hold ends in a schedule or in a message, and the page goes on.
+TEST_F(AmortPage, ExtremeInputsEndInAScheduleOrAMessage) {
+  const ExtremeCase cases[] = {
+      {"largest amount, rate, term and year", 9999999999.99, 99999999.99999, 32767, "Jan", 32767},
+      {"largest amount at no interest", 9999999999.99, 0, 32767, "Dec", -32768},
+      {"smallest amounts", 0.01, 0.00001, 1, "Feb", 0},
+      {"long sample loan", 100000, 8.75, 32767, "Mar", 2000},
+      {"interest only", 100000, 6, 32767, "Jan", 2000},
+      {"most negative term", 100000, 8.75, -32768, "Jan", 2000},
+      {"negative amount", -100000, 8.75, 360, "Jan", 2000},
+      {"negative rate", 100000, -5, 360, "Jan", 2000},
+  };
+  const QStringList known = {kUnidentified, kMathError, kOutOfRange};
+  for (const ExtremeCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    setLoan(c.amount, c.rate, c.term, c.month, c.year);
+    build();
+    applyExtra("rbAllPmts", 0, 0, 1);
+    click("btnCancel");
+    for (const QString& text : log.informationTexts()) EXPECT_TRUE(known.contains(text)) << text.toStdString();
+    EXPECT_GE(monthly->RowCount(), 2);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    log.entries.clear();
+    buildSample();  // carries the $1.00 prepayments that were applied
+    EXPECT_EQ(payment(), "$786.70");
+    EXPECT_EQ(monthly->Cell(1, 1), "Jan 2000");
+    EXPECT_TRUE(log.entries.empty());
+  }
+}
+
 struct CorruptCase {
   const char* name;
   int col, row;
