@@ -31,23 +31,10 @@
 #include "widgets/Guarded.h"
 #include "widgets/Messages.h"
 #include "widgets/RotatedLabel.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
-
-QFont arial(int pixelSize, bool bold = false) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
-
-void setHint(QWidget* w, const QString& hint) {
-  // A hint's short part is the tooltip, its long part the status-bar text; ours are
-  // one text for both.
-  w->setToolTip(hint);
-  w->setStatusTip(hint);
-}
 
 QToolButton* pictureButton(QWidget* parent, const char* name, Glyph glyph, const QString& hint, int x) {
   auto* b = new QToolButton(parent);
@@ -57,7 +44,7 @@ QToolButton* pictureButton(QWidget* parent, const char* name, Glyph glyph, const
   b->setGeometry(x, 4, 25, 25);
   b->setAutoRaise(false);
   b->setFocusPolicy(Qt::NoFocus);
-  setHint(b, hint);
+  SetHint(b, hint);
   return b;
 }
 
@@ -65,7 +52,7 @@ QToolButton* pictureButton(QWidget* parent, const char* name, Glyph glyph, const
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("frmMain");
-  setFont(arial(11));
+  setFont(ArialFont(11));
   // A single border with a system menu and a minimise box, no maximise box.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -104,7 +91,7 @@ void TfrmMain::buildFrame() {
 
   lblCompany_ = new QLabel(kSponsorName, pnlButtonBar_);
   lblCompany_->setObjectName("lblCompany");
-  lblCompany_->setFont(arial(17, true));
+  lblCompany_->setFont(ArialFont(17, true));
   lblCompany_->setStyleSheet("color: navy");
   lblCompany_->setGeometry(190, 6, 110, 21);
   lblCompany_->setCursor(Qt::PointingHandCursor);
@@ -113,7 +100,7 @@ void TfrmMain::buildFrame() {
   btnCalculators_->setObjectName("btnCalculators");
   btnCalculators_->setGeometry(440, 4, 117, 25);
   btnCalculators_->setFocusPolicy(Qt::NoFocus);
-  setHint(btnCalculators_, "Display Calculator Menu ...");
+  SetHint(btnCalculators_, "Display Calculator Menu ...");
 
   btnExit_ = pictureButton(pnlButtonBar_, "btnExit", Glyph::Exit, "Exit ZEB Devovederi Dunmarrow ...", 593);
   connect(btnExit_, &QToolButton::clicked, this, [this] { Guarded([this] { MnuFileExitClick(); }); });
@@ -129,7 +116,7 @@ void TfrmMain::buildFrame() {
   lblCalculatorName_ = new TRotatedLabel(pnlCaption_);
   lblCalculatorName_->setObjectName("lblCalculatorName");
   lblCalculatorName_->setGeometry(0, 0, 25, 380);
-  lblCalculatorName_->setFont(arial(19, true));
+  lblCalculatorName_->setFont(ArialFont(19, true));
   lblCalculatorName_->setPalette(navy);
   lblCalculatorName_->SetOrigin(95);
   lblCalculatorName_->SetText("Welcome");
@@ -148,7 +135,7 @@ void TfrmMain::buildFrame() {
   statusBar1_->setFixedHeight(19);
   statusText_ = new QLabel(statusBar1_);
   statusText_->setObjectName("StatusBar1Text");
-  statusText_->setFont(arial(11));
+  statusText_->setFont(ArialFont(11));
   statusText_->setStyleSheet("color: navy");
   statusBar1_->addWidget(statusText_, 1);
   setStatusBar(statusBar1_);

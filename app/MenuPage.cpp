@@ -9,18 +9,10 @@
 
 #include "app/AppInfo.h"
 #include "app/Sponsor.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
-
-const QColor kNavy(0, 0, 128);
-
-QFont arial(int pixelSize, bool bold = false) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
 
 struct MenuButtonSpec {
   const char* name;
@@ -51,7 +43,7 @@ const MenuButtonSpec kButtons[] = {
 TMenuButton::TMenuButton(const QString& caption, const QColor& glyphColour, QWidget* parent)
     : QAbstractButton(parent), textColour_(kNavy), glyphColour_(glyphColour) {
   setText(caption);
-  setFont(arial(13, true));
+  setFont(ArialFont(13, true));
   setFocusPolicy(Qt::TabFocus);
   setCursor(Qt::PointingHandCursor);
 }
@@ -166,10 +158,10 @@ void TMenuPicture::paintEvent(QPaintEvent*) {
   const QRectF display(body.left() + 12, body.top() + 12, body.width() - 24, 30);
   p.drawRoundedRect(display, 3, 3);
   p.setPen(QColor(20, 40, 20));
-  p.setFont(arial(20, true));
+  p.setFont(ArialFont(20, true));
   p.drawText(display.adjusted(4, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, "786.70");
   const char* keys[4][4] = {{"7", "8", "9", "/"}, {"4", "5", "6", "x"}, {"1", "2", "3", "-"}, {"0", ".", "=", "+"}};
-  p.setFont(arial(12, true));
+  p.setFont(ArialFont(12, true));
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c) {
       const QRectF key(body.left() + 12 + c * 33, body.top() + 52 + r * 26, 27, 20);
@@ -212,7 +204,7 @@ void TMenuPicture::paintEvent(QPaintEvent*) {
   p.setBrush(kNavy);
   p.drawRect(QRectF(0, 306, width(), 24));
   p.setPen(Qt::white);
-  p.setFont(arial(14, true));
+  p.setFont(ArialFont(14, true));
   p.drawText(QRectF(0, 306, width(), 24), Qt::AlignCenter, "Devovederi Dunmarrow");
 
   p.setPen(QPen(kNavy, 1));
@@ -230,14 +222,14 @@ MenuPage::MenuPage(QWidget* parent) : QWidget(parent) {
 
   auto* name = new QLabel(kSponsorName, this);
   name->setObjectName("lblMenuCompany");
-  name->setFont(arial(22, true));
+  name->setFont(ArialFont(22, true));
   name->setStyleSheet("color: navy");
   name->setAlignment(Qt::AlignCenter);
   name->setGeometry(0, 2, 597, 26);
 
   auto* slogan = new QLabel(kSponsorSlogan, this);
   slogan->setObjectName("lblSlogan");
-  slogan->setFont(arial(12, true));
+  slogan->setFont(ArialFont(12, true));
   slogan->setStyleSheet("color: navy");
   slogan->setAlignment(Qt::AlignCenter);
   slogan->setGeometry(0, 27, 597, 16);

@@ -9,23 +9,15 @@
 
 #include "app/AppInfo.h"
 #include "app/Sponsor.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
 
-const QColor kNavy(0, 0, 128);
-
-QFont arial(int pixelSize, bool bold = false) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
-
 QLabel* paragraph(QWidget* parent, const QString& text, int x, int y, int w, int h) {
   auto* l = new QLabel(text, parent);
   l->setWordWrap(true);
-  l->setFont(arial(12));
+  l->setFont(ArialFont(12));
   l->setStyleSheet("color: black");
   l->setGeometry(x, y, w, h);
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -72,7 +64,7 @@ void drawHouse(QPainter& p, double x, double ground, double w, const QColor& wal
 // ---- link label -------------------------------------------------------------------------
 
 TLinkLabel::TLinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-  QFont f = arial(12);
+  QFont f = ArialFont(12);
   f.setUnderline(true);
   setFont(f);
   setCursor(Qt::PointingHandCursor);
@@ -151,7 +143,7 @@ void TWelcomePicture::paintEvent(QPaintEvent*) {
   p.setBrush(Qt::white);
   const QRectF sign(w * 0.38, ground - h * 0.09, w * 0.22, h * 0.07);
   p.drawRect(sign);
-  QFont f = arial(std::max(8, int(h * 0.03)), true);
+  QFont f = ArialFont(std::max(8, int(h * 0.03)), true);
   p.setFont(f);
   p.drawText(sign, Qt::AlignCenter, kSponsorName);
 
@@ -173,13 +165,13 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
 
   auto* heading = new QLabel(kWelcomeHeading, this);
   heading->setObjectName("lblWelcomeHeading");
-  heading->setFont(arial(19, true));
+  heading->setFont(ArialFont(19, true));
   heading->setStyleSheet("color: navy");
   heading->setGeometry(248, 14, 340, 26);
 
   auto* from = new QLabel(kSponsorName + ": " + kSponsorSlogan, this);
   from->setObjectName("lblWelcomeSponsor");
-  from->setFont(arial(11, true));
+  from->setFont(ArialFont(11, true));
   from->setStyleSheet("color: navy");
   from->setWordWrap(true);
   from->setGeometry(248, 40, 340, 30);
@@ -189,7 +181,7 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
   paragraph(this, kWelcomeText3, 248, 204, 336, 46)->setObjectName("lblWelcome3");
 
   auto* emailCaption = new QLabel(kWelcomeEmailCaption, this);
-  emailCaption->setFont(arial(12, true));
+  emailCaption->setFont(ArialFont(12, true));
   emailCaption->setStyleSheet("color: navy");
   emailCaption->setGeometry(248, 262, 50, 18);
   lblEmail_ = new TLinkLabel(kSponsorEmail, this);
@@ -199,7 +191,7 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
   lblEmail_->setStatusTip("Write to us by e-mail");
 
   auto* webCaption = new QLabel(kWelcomeWebCaption, this);
-  webCaption->setFont(arial(12, true));
+  webCaption->setFont(ArialFont(12, true));
   webCaption->setStyleSheet("color: navy");
   webCaption->setGeometry(248, 284, 50, 18);
   lblWeb_ = new TLinkLabel(kSponsorWebAddress, this);
@@ -210,7 +202,7 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent) {
 
   btnNext_ = new QPushButton("  Continue", this);
   btnNext_->setObjectName("btnNext");
-  btnNext_->setFont(arial(12, true));
+  btnNext_->setFont(ArialFont(12, true));
   btnNext_->setGeometry(470, 330, 112, 30);
   btnNext_->setToolTip("Go to Calculator Menu");
   btnNext_->setStatusTip("Go to Calculator Menu");

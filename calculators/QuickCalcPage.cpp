@@ -16,18 +16,12 @@
 #include "widgets/Messages.h"
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
 
 const QString kCannotCalculate = QStringLiteral("Cannot calculate using the values you entered.  Please try again.");
-
-QFont arial(int pixelSize, bool bold = false) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
 
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h = 16) {
   auto* l = new QLabel(text, parent);
@@ -35,11 +29,6 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h =
   l->setStyleSheet("color: navy");
   l->setWordWrap(true);
   return l;
-}
-
-void setHint(QWidget* w, const QString& hint) {
-  w->setToolTip(hint);
-  w->setStatusTip(hint);
 }
 
 TMoneyEdit* moneyField(QWidget* parent, const char* name, int decimals, int x, int y) {
@@ -62,14 +51,14 @@ void requireFits(const TMoneyEdit* field, double value) {
 }  // namespace
 
 QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
-  setFont(arial(11));
+  setFont(ArialFont(11));
   auto* heading = label(this,
                         "Use these two \"Quick Calculators\" to get fast answers to basic questions about loan "
                         "variables and payments without providing all of the variables required by the more "
                         "detailed calculators.",
                         20, 12, 550, 48);
   heading->setObjectName("lblQCHeading");
-  heading->setFont(arial(12, true));
+  heading->setFont(ArialFont(12, true));
 
   nbkQuickCalc_ = new QTabWidget(this);
   nbkQuickCalc_->setObjectName("nbkQuickCalc");
@@ -127,7 +116,7 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
     auto* b = new QPushButton(caption, page1);
     b->setObjectName(name);
     b->setGeometry(10, y, 130, 24);
-    setHint(b, hint);
+    SetHint(b, hint);
     return b;
   };
   btnCalcLA_ = targetButton("btnCalcLA", "&Loan Amount", "Click to calculate loan amount", 48);
@@ -147,7 +136,7 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   btnCalcQuickCalc_ = new QPushButton("Calculate", page1);
   btnCalcQuickCalc_->setObjectName("btnCalcQuickCalc");
   btnCalcQuickCalc_->setGeometry(10, 196, 130, 26);
-  setHint(btnCalcQuickCalc_, "Click to calculate results ...");
+  SetHint(btnCalcQuickCalc_, "Click to calculate results ...");
   btnCalcQuickCalc_->setEnabled(false);
   label(page1, "Click 'Calculate'", 160, 201, 140);
   setTabOrder(btnCalcLA_, btnCalcIR_);

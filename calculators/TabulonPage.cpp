@@ -19,28 +19,16 @@
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
 #include "widgets/TextGrid.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
-
-const QColor kNavy(0, 0, 128);
-
-QFont arial() {
-  QFont f("Arial");
-  f.setPixelSize(11);
-  return f;
-}
 
 void setNavy(QWidget* w) {
   QPalette pal = w->palette();
   pal.setColor(QPalette::WindowText, kNavy);
   pal.setColor(QPalette::ButtonText, kNavy);
   w->setPalette(pal);
-}
-
-void setHint(QWidget* w, const QString& hint) {
-  w->setToolTip(hint);
-  w->setStatusTip(hint);
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width) {
@@ -119,7 +107,7 @@ TabulonPage::~TabulonPage() {
 }
 
 void TabulonPage::buildControls() {
-  setFont(arial());
+  setFont(ArialFont());
   setNavy(this);
 
   auto money = [this](const char* name, int decimals, int x, int y) {
@@ -195,7 +183,7 @@ void TabulonPage::buildControls() {
   grdTB_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grdTB_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grdTB_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grdTB_->setFont(arial());
+  grdTB_->setFont(ArialFont());
   {
     // The selected cell: yellow background, red text, whether or not the grid has the focus.
     QPalette pal = grdTB_->palette();
@@ -259,7 +247,7 @@ void TabulonPage::layOut(int calculation) {
   };
   for (const Field& f : fields) {
     ApplyFieldRole(f.field, f.result ? FieldRole::Result : FieldRole::Entry);
-    setHint(f.field, f.hint);
+    SetHint(f.field, f.hint);
   }
 
   rgLoan_->setVisible(!loans);
@@ -398,7 +386,7 @@ void TabulonPage::grdTBMouseMove() {
   if (index < 0) return;
   const QString hint = QString::fromStdString(TabulonGridHint(TabulonCalculationFromIndex(index)));
   const bool changed = grdTB_->statusTip() != hint;
-  setHint(grdTB_, hint);
+  SetHint(grdTB_, hint);
   if (changed) {
     // The status bar shows the new hint at once, not only when the mouse next enters.
     QStatusTipEvent tip(hint);

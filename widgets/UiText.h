@@ -1,0 +1,28 @@
+#pragma once
+// The look every window shares: the Arial face, the navy text colour, and hints whose
+// short part is the tooltip and whose long part the status bar shows.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+namespace zeb {
+
+inline const QColor kNavy(0, 0, 128);
+
+inline QFont ArialFont(int pixelSize = 11, bool bold = false) {
+  QFont f("Arial");
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  return f;
+}
+
+// A "short|long" hint: the short part as tooltip, the long part for the status bar.
+// A hint without "|" is both.
+inline void SetHint(QWidget* w, const QString& hint) {
+  const int bar = hint.indexOf('|');
+  w->setToolTip(bar >= 0 ? hint.left(bar) : hint);
+  w->setStatusTip(bar >= 0 ? hint.mid(bar + 1) : hint);
+}
+
+}  // namespace zeb
