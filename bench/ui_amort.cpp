@@ -78,17 +78,6 @@ struct AmortWindow {
   }
   ~AmortWindow() { window.reset(); }
 
-  // The action with the list re-applied line by line.
-  void lineByLine() {
-    page->CalcAmortization();  // only to read the inputs the way the page does
-    page->CreatePrepaymentList();
-    TMortgage& m = *window->Mortgage();
-    m.Create(m.NumPayments, m.Amount, m.Rate, 12, m.StartMonth, m.StartYear);
-    for (const QString& line : page->PrepaymentText().split("\r\n", Qt::SkipEmptyParts))
-      if (auto entry = ParsePrepaymentLine(line.toStdString())) m.SetPrepayment(entry->PmtNo, entry->Amount);
-    page->FillGrdAmortization();
-    page->FillGrdAnnualAmortization();
-  }
 };
 
 void BM_CreateOrRefreshSchedule_Page(benchmark::State& state) {

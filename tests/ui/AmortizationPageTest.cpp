@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "calculators/Amortization.h"
 #include "calculators/AmortizationPage.h"
 #include "calculators/MortLib.h"
 #include "widgets/Messages.h"
@@ -551,6 +552,44 @@ TEST_F(AmortPage, ResetWhileAnotherPageIsCurrentBuildsNothing) {
   EXPECT_EQ(monthly->Cell(0, 1), "");       // cells emptied
   EXPECT_EQ(monthly->Cell(0, 0), "PMT");    // headings written
   EXPECT_EQ(window->Mortgage()->NumPayments, 0);  // a new, empty engine
+}
+
+TEST_F(AmortPage, AllCalculatorResetsWhileThePageIsCurrent) {
+  buildSample("Mar", 1999);
+  window->ResetAllToSamples();
+  EXPECT_EQ(monthly->RowCount(), 361);
+  EXPECT_EQ(payment(), "$786.70");
+  window->ResetAllToZero();
+  EXPECT_EQ(monthlyRow(1), QStringList(8, " "));
+  EXPECT_EQ(annual->RowCount(), 1);
+  const int todayMonth = AmortMonthNumber(window->TodayMonthShort().toStdString());
+  EXPECT_EQ(page->AmortStartMonth(), todayMonth != 0 ? todayMonth : 1);  // 1 from the zero reset
+  EXPECT_EQ(page->AmortStartYear(), window->TodayYear());
+}
+
+// A month text that is none of the twelve names (the desktop's short month names may be
+// others) keeps the month read before, and January when none was.
+TEST_F(AmortPage, UnknownMonthTextKeepsTheMonthReadBefore) {
+  buildSample("Mar", 2000);
+  find<QComboBox>("cbMonth")->setEditText("janv.");
+  build();
+  EXPECT_EQ(monthly->Cell(1, 1), "Mar 2000");
+  page->SetStoredStart(0, 2000);  // as before any month was read
+  build();
+  EXPECT_EQ(monthly->Cell(1, 1), "Jan 2000");
+  EXPECT_EQ(find<QComboBox>("cbMonth")->currentText(), "janv.");  // the text itself is left
+  EXPECT_TRUE(log.entries.empty());
+}
+
+TEST_F(AmortPage, HourglassWhileTheMonthlyGridIsFilled) {
+  std::vector<Qt::CursorShape> seen;
+  QObject::connect(find<QLineEdit>("edtAmortPayment"), &QLineEdit::textChanged, [&seen] {
+    seen.push_back(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor);
+  });
+  buildSample();
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), Qt::WaitCursor);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(AmortPage, EnteringThePageBuildsAndFocusesTheLoanAmount) {
