@@ -77,7 +77,6 @@ struct AmortWindow {
     QApplication::processEvents();
   }
   ~AmortWindow() { window.reset(); }
-
 };
 
 void BM_CreateOrRefreshSchedule_Page(benchmark::State& state) {

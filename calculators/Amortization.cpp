@@ -127,6 +127,9 @@ void ApplyPrepaymentList(TMortgage& mortgage, const std::vector<std::string>& li
     } catch (const EConvertError&) {
       failure = std::current_exception();
       break;
+    } catch (const ERangeError&) {
+      failure = std::current_exception();
+      break;
     }
   }
   mortgage.SetPrepayments(entries);
@@ -292,13 +295,12 @@ std::vector<AnnualRowTexts> BuildAnnualRows(int paymentRows, const MonthlyCellRe
     rows.push_back(std::move(row));
   };
 
-  addRow(inFirstYear, monthNumber == 12 ? "Dec " + yearText(firstYear)
-                                        : firstMonth + " - Dec " + yearText(firstYear));
+  addRow(inFirstYear, monthNumber == 12 ? "Dec " + yearText(firstYear) : firstMonth + " - Dec " + yearText(firstYear));
   for (int y = 1; y <= fullYears; ++y) addRow(12, "Jan - Dec " + yearText(std::int64_t{firstYear} + y));
   if (leftOver > 0) {
     const std::string lastDate = cell(1, paymentRows);
-    addRow(leftOver, leftOver == 1 ? "Jan " + ParseYear(lastDate)
-                                   : "Jan - " + ParseMonth(lastDate) + " " + ParseYear(lastDate));
+    addRow(leftOver,
+           leftOver == 1 ? "Jan " + ParseYear(lastDate) : "Jan - " + ParseMonth(lastDate) + " " + ParseYear(lastDate));
   }
   return rows;
 }

@@ -57,7 +57,7 @@ std::optional<TPrepaymentEntry> ParsePrepaymentLine(std::string_view line);
 // Re-applies the list to a freshly built schedule: the same end state as one
 // SetPrepayment per line in order, with a single recalculation. Entries outside the
 // schedule report the engine's message once. A line that cannot be read ends the list:
-// the lines before it are applied, then its EConvertError is rethrown.
+// the lines before it are applied, then its EConvertError (or ERangeError) is rethrown.
 void ApplyPrepaymentList(TMortgage& mortgage, const std::vector<std::string>& lines);
 
 // ---- monthly grid ----------------------------------------------------------------------

@@ -307,6 +307,8 @@ void AmortizationPage::CalcAmortization() {
     ApplyPrepaymentList(mortgage, memPrepayments_->RawLines());
   } catch (const EConvertError&) {
     unreadable = std::current_exception();
+  } catch (const ERangeError&) {
+    unreadable = std::current_exception();
   }
   FillGrdAmortization();
   FillGrdAnnualAmortization();
@@ -376,7 +378,8 @@ void AmortizationPage::FillGrdAnnualAmortization() {
 // ---- the extra-payment panel ----------------------------------------------------------------
 
 void AmortizationPage::setScheduleInputsEnabled(bool enabled) {
-  for (QWidget* w : std::initializer_list<QWidget*>{edtMortAmt_, edtIRate_, edtNumPmts_, edtAmortPayment_, cbMonth_, edtYear_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{edtMortAmt_, edtIRate_, edtNumPmts_, edtAmortPayment_, cbMonth_, edtYear_})
     w->setEnabled(enabled);
 }
 

@@ -169,8 +169,8 @@ std::string intText(std::int32_t n) {
   char buf[16];
   char* end = buf + sizeof buf;
   const bool neg = n < 0;
-  char* s = writeDigits(end, neg ? 0ULL - static_cast<std::uint64_t>(static_cast<std::int64_t>(n))
-                                 : static_cast<std::uint64_t>(n));
+  char* s = writeDigits(
+      end, neg ? 0ULL - static_cast<std::uint64_t>(static_cast<std::int64_t>(n)) : static_cast<std::uint64_t>(n));
   if (neg) *--s = '-';
   return std::string(s, end);
 }

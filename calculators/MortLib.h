@@ -122,8 +122,7 @@ private:
 // amounts fixed-point with two decimals, right-aligned in 12 characters ("     5057.53"),
 // a longer text keeping its length up to 15 characters and cut after the 15th.
 struct TPaymentTexts {
-  std::string PmtNum, Month, Year, Principal, Interest, TotalPrincipal, TotalInterest, Prepayment,
-      Balance;
+  std::string PmtNum, Month, Year, Principal, Interest, TotalPrincipal, TotalInterest, Prepayment, Balance;
 };
 TPaymentTexts FormatPayment(const TPayment& payment);
 

@@ -162,8 +162,8 @@ TEST(AmortizationTexts, MonthlyRowDateIsCutToEightCharacters) {
 
 TEST(AmortizationTexts, MonthlyAmountCellsEqualTheCurrencyFormOfTheCentText) {
   std::mt19937_64 rng(5);
-  std::vector<double> values = {0, -0.0, -0.001, 0.004, 0.005, -12.5, 999.995, 1e12, 123456789012.34, 1e13,
-                                -1e12, 1e15, 9.87654321e14, 5e20};
+  std::vector<double> values = {0,    -0.0,  -0.001, 0.004,         0.005, -12.5, 999.995, 1e12, 123456789012.34,
+                                1e13, -1e12, 1e15,   9.87654321e14, 5e20};
   for (int i = 0; i < 50000; ++i) {
     double v = static_cast<double>(rng() % 10000000000000ULL) / std::pow(10.0, static_cast<double>(rng() % 8));
     if (rng() % 5 == 0) v = -v;
@@ -213,8 +213,12 @@ struct AnnualCase {
 TEST(AmortizationTexts, AnnualPeriods) {
   const AnnualCase cases[] = {
       {"January start", 360, 1, 2000, 30, {{1, "Jan - Dec 2000"}, {2, "Jan - Dec 2001"}, {30, "Jan - Dec 2029"}}},
-      {"March start", 360, 3, 2000, 31, {{1, "Mar - Dec 2000"}, {2, "Jan - Dec 2001"}, {30, "Jan - Dec 2029"},
-                                          {31, "Jan - Feb 2030"}}},
+      {"March start",
+       360,
+       3,
+       2000,
+       31,
+       {{1, "Mar - Dec 2000"}, {2, "Jan - Dec 2001"}, {30, "Jan - Dec 2029"}, {31, "Jan - Feb 2030"}}},
       {"December start", 360, 12, 2000, 31, {{1, "Dec 2000"}, {2, "Jan - Dec 2001"}, {31, "Jan - Nov 2030"}}},
       {"one month left over", 12, 2, 2000, 2, {{1, "Feb - Dec 2000"}, {2, "Jan 2001"}}},
       {"five payments", 5, 3, 2000, 1, {{1, "Mar - Dec 2000"}}},
@@ -236,9 +240,7 @@ TEST(AmortizationTexts, AnnualSumsAreSumsOfTheMonthlyCents) {
   m.SetPrepaymentRange(1, 12, 5000);
   const MonthlyGrid grid(m);
   const auto annual = grid.annual();
-  const auto centsOf = [](const std::string& cell) {
-    return std::llround(ChangeCurrencyStringToFloat(cell) * 100);
-  };
+  const auto centsOf = [](const std::string& cell) { return std::llround(ChangeCurrencyStringToFloat(cell) * 100); };
   int next = 1;
   for (size_t y = 0; y < annual.size(); ++y) {
     const int months = y == 0 ? 10 : std::min(12, grid.paymentRows() - next + 1);

@@ -58,8 +58,11 @@ TEST(AmortizationGrid, TextsAreKeptAsUtf8) {
   TTextGrid grid(2, 2);
   grid.SetCell(0, 1, QString::fromUtf8("J\xC3\xA4n 2000"));
   EXPECT_EQ(grid.CellUtf8(0, 1), "J\xC3\xA4n 2000");
-  grid.SetCellUtf8(1, 1, "\xE2\x82\xAC" "5.00");
-  EXPECT_EQ(grid.Cell(1, 1), QString::fromUtf8("\xE2\x82\xAC" "5.00"));
+  grid.SetCellUtf8(1, 1,
+                   "\xE2\x82\xAC"
+                   "5.00");
+  EXPECT_EQ(grid.Cell(1, 1), QString::fromUtf8("\xE2\x82\xAC"
+                                               "5.00"));
   EXPECT_EQ(grid.CellUtf8(1, 9), "");
 }
 

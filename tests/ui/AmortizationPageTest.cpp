@@ -126,10 +126,14 @@ protected:
 
 TEST_F(AmortPage, ControlsCaptionsAndHints) {
   const std::pair<const char*, const char*> captions[] = {
-      {"btnCalculate", "Create or Refresh Schedule"}, {"btnAddExtra", "Add Prepayments"},
-      {"btnAnnualMonthly", "View Annual Chart"},      {"rbOnePmt", "&Single Payment"},
-      {"rbRangePmts", "&Range of Payments"},          {"rbAllPmts", "&All Payments"},
-      {"btnRecalcExtra", "Apply Extra"},              {"btnRemove", "Remove Extra"},
+      {"btnCalculate", "Create or Refresh Schedule"},
+      {"btnAddExtra", "Add Prepayments"},
+      {"btnAnnualMonthly", "View Annual Chart"},
+      {"rbOnePmt", "&Single Payment"},
+      {"rbRangePmts", "&Range of Payments"},
+      {"rbAllPmts", "&All Payments"},
+      {"btnRecalcExtra", "Apply Extra"},
+      {"btnRemove", "Remove Extra"},
       {"btnCancel", "Return to Amort"},
   };
   for (const auto& [name, caption] : captions) EXPECT_EQ(find<QAbstractButton>(name)->text(), caption) << name;
@@ -147,7 +151,7 @@ TEST_F(AmortPage, ControlsCaptionsAndHints) {
   EXPECT_EQ(find<TOvcPictureField>("edtAmortPayment")->focusPolicy() & Qt::TabFocus, 0);
 
   const int widths[] = {39, 55, 65, 65, 90, 90, 80, 90};
-  const char* headings[] = {"PMT", "Month", "Principal", "Interest", "Total Principal", "Total Interest",
+  const char* headings[] = {"PMT",        "Month",  "Principal", "Interest", "Total Principal", "Total Interest",
                             "Prepayment", "Balance"};
   for (int c = 0; c < 8; ++c) {
     EXPECT_EQ(monthly->Cell(c, 0), headings[c]);
@@ -175,8 +179,8 @@ TEST_F(AmortPage, SampleLoanMonthlyAndAnnual) {
   buildSample();
   EXPECT_EQ(payment(), "$786.70");
   ASSERT_EQ(monthly->RowCount(), 361);
-  EXPECT_EQ(monthlyRow(1), (QStringList{"1", "Jan 2000", "$57.53", "$729.17", "$57.53", "$729.17", "$0.00",
-                                         "$99,942.47"}));
+  EXPECT_EQ(monthlyRow(1),
+            (QStringList{"1", "Jan 2000", "$57.53", "$729.17", "$57.53", "$729.17", "$0.00", "$99,942.47"}));
   EXPECT_EQ(monthly->Cell(7, 360), "$0.97");
   EXPECT_EQ(monthly->Cell(0, 361), "");  // rows the grid does not have read as empty
   ASSERT_EQ(annual->RowCount(), 31);
@@ -548,9 +552,9 @@ TEST_F(AmortPage, ResetWhileAnotherPageIsCurrentBuildsNothing) {
   window->ShowPageByKey("Menu");
   window->SetDefaultValueSet(1);
   page->ResetAmortization();
-  EXPECT_EQ(monthly->RowCount(), 361);      // row count kept
-  EXPECT_EQ(monthly->Cell(0, 1), "");       // cells emptied
-  EXPECT_EQ(monthly->Cell(0, 0), "PMT");    // headings written
+  EXPECT_EQ(monthly->RowCount(), 361);            // row count kept
+  EXPECT_EQ(monthly->Cell(0, 1), "");             // cells emptied
+  EXPECT_EQ(monthly->Cell(0, 0), "PMT");          // headings written
   EXPECT_EQ(window->Mortgage()->NumPayments, 0);  // a new, empty engine
 }
 
