@@ -124,6 +124,28 @@ protected:
   TTextGrid* annual = nullptr;
 };
 
+TEST(AmortPageStart, StartUpResetsThePageToZeroWithoutBuilding) {
+  MessageLog log;
+  MessageRecorder recorder(log);
+  ModalWatchdog watchdog;
+  TfrmMain window;
+  AmortizationPage* page = window.Amortization();
+  ASSERT_NE(window.Mortgage(), nullptr);
+  EXPECT_EQ(window.Mortgage()->NumPayments, 0);
+  EXPECT_EQ(window.findChild<TMoneyEdit*>("edtMortAmt")->text(), "0.00");
+  EXPECT_EQ(window.findChild<TMoneyEdit*>("edtIRate")->text(), "0.00000");
+  EXPECT_EQ(window.findChild<TOvcPictureField*>("edtNumPmts")->AsInteger(), 0);
+  EXPECT_EQ(window.findChild<QComboBox*>("cbMonth")->currentText(), window.TodayMonthShort());
+  EXPECT_EQ(window.findChild<TOvcPictureField*>("edtYear")->AsInteger(), window.TodayYear());
+  EXPECT_EQ(page->grdAmortization()->Cell(0, 0), "PMT");
+  EXPECT_EQ(page->grdAmortization()->Cell(0, 1), "");
+  EXPECT_EQ(page->grdAnnualAmortization()->Cell(4, 0), "Total Annual Payment");
+  EXPECT_EQ(page->AmortStartMonth(), 1);
+  EXPECT_EQ(page->AmortStartYear(), 2000);
+  EXPECT_EQ(page->PrepaymentText(), "");
+  EXPECT_TRUE(log.entries.empty());
+}
+
 TEST_F(AmortPage, ControlsCaptionsAndHints) {
   const std::pair<const char*, const char*> captions[] = {
       {"btnCalculate", "Create or Refresh Schedule"},
