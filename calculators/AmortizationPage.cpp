@@ -20,6 +20,7 @@
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
 #include "widgets/TextGrid.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
@@ -30,11 +31,6 @@ const QString kAnnualHint = QStringLiteral("Click for Annual Amortization Report
 const QString kMonthlyHint = QStringLiteral("Click for Monthly Amortization Report ...");
 const QString kViewAnnual = QStringLiteral("View Annual Chart");
 const QString kViewMonthly = QStringLiteral("View Monthly Chart");
-
-void setHint(QWidget* w, const QString& hint) {
-  w->setToolTip(hint);
-  w->setStatusTip(hint);
-}
 
 // The hourglass for the length of a scope, restored also when an error leaves it.
 class WaitCursor {
@@ -117,10 +113,7 @@ AmortizationPage::AmortizationPage(PageHost& host, QWidget* parent) : QWidget(pa
   QFont f("Arial");
   f.setPointSize(8);
   setFont(f);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-  pal.setColor(QPalette::ButtonText, QColor(0, 0, 128));
-  setPalette(pal);
+  SetNavyText(this);
   resize(597, 380);
   buildControls();
   buildExtraPanel();
@@ -163,7 +156,7 @@ void AmortizationPage::buildControls() {
   btnCalculate_ = button(this, "btnCalculate", "Create or Refresh Schedule", 8, 80, 180);
   btnAddExtra_ = button(this, "btnAddExtra", "Add Prepayments", 196, 80, 130);
   btnAnnualMonthly_ = button(this, "btnAnnualMonthly", kViewAnnual, 440, 80, 150);
-  setHint(btnAnnualMonthly_, kAnnualHint);
+  SetHint(btnAnnualMonthly_, kAnnualHint);
 
   grdAmortization_ = new TTextGrid(8, 2, this);
   grdAmortization_->setObjectName("grdAmortization");
@@ -464,12 +457,12 @@ void AmortizationPage::btnAnnualMonthlyClick() {
     grdAmortization_->hide();
     grdAnnualAmortization_->show();
     grdAnnualAmortization_->raise();
-    setHint(btnAnnualMonthly_, kMonthlyHint);
+    SetHint(btnAnnualMonthly_, kMonthlyHint);
   } else {
     btnAnnualMonthly_->setText(kViewAnnual);
     grdAmortization_->show();
     grdAnnualAmortization_->hide();
-    setHint(btnAnnualMonthly_, kAnnualHint);
+    SetHint(btnAnnualMonthly_, kAnnualHint);
   }
 }
 

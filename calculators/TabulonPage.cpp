@@ -24,18 +24,11 @@
 namespace zeb {
 namespace {
 
-void setNavy(QWidget* w) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, kNavy);
-  pal.setColor(QPalette::ButtonText, kNavy);
-  w->setPalette(pal);
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int width) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
   l->setGeometry(x, y, width, 14);
-  setNavy(l);
+  SetNavyText(l);
   return l;
 }
 
@@ -53,7 +46,7 @@ TabulonRadioGroup::TabulonRadioGroup(const QString& name, const QStringList& ite
   for (int i = 0; i < items.size(); ++i) {
     auto* b = new QRadioButton(items[i], this);
     b->setObjectName(name + QString::number(i));
-    setNavy(b);
+    SetNavyText(b);
     group_->addButton(b, i);
     grid->addWidget(b, i / columns, i % columns);
     connect(b, &QRadioButton::toggled, this, &TabulonRadioGroup::itemToggled);
@@ -108,7 +101,7 @@ TabulonPage::~TabulonPage() {
 
 void TabulonPage::buildControls() {
   setFont(ArialFont());
-  setNavy(this);
+  SetNavyText(this);
 
   auto money = [this](const char* name, int decimals, int x, int y) {
     auto* e = new TMoneyEdit(this);
@@ -163,7 +156,7 @@ void TabulonPage::buildControls() {
   rgPayments_->hide();
   rgCalculate_ = new TabulonRadioGroup("rgCalculate", {"PMT (P && I)", "Loan", "Rates", "Term (Mo)"}, 4, this);
   rgCalculate_->setTitle("Calculate:");
-  setNavy(rgCalculate_);
+  SetNavyText(rgCalculate_);
   rgCalculate_->setGeometry(217, 96, 379, 42);
 
   // The start choices, set before the handlers are attached.

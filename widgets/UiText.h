@@ -3,6 +3,7 @@
 // short part is the tooltip and whose long part the status bar shows.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +16,14 @@ inline QFont ArialFont(int pixelSize = 11, bool bold = false) {
   f.setPixelSize(pixelSize);
   f.setBold(bold);
   return f;
+}
+
+// Navy window and button text for `w` and the children that inherit its palette.
+inline void SetNavyText(QWidget* w) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, kNavy);
+  pal.setColor(QPalette::ButtonText, kNavy);
+  w->setPalette(pal);
 }
 
 // A "short|long" hint: the short part as tooltip, the long part for the status bar.
