@@ -402,15 +402,10 @@ void TabulonPage::ResetTabulon() {
     SetZeroInputs();
     CleanGrid();
     ChooseTabulonCalculator();
+    if (isCurrent()) edtLoan_->setFocus();
   } else {
-    edtPayment_->SetTextAsFloat(786.7);
-    edtLoan_->SetTextAsFloat(100000);
-    edtInterest_->SetTextAsFloat(8.75);
-    edtTerm_->SetAsInteger(360);
-    rgCalculate_->SetItemIndex(0);
-    ChooseTabulonCalculator();
+    ApplySampleValues();
   }
-  if (isCurrent()) edtLoan_->setFocus();
 }
 
 void TabulonPage::ApplySampleValues() {

@@ -16,6 +16,15 @@ FieldEdit FieldEdit::At(std::string text, int pos) {
   return e;
 }
 
+FieldEdit FieldEdit::Clamped() const {
+  FieldEdit e = *this;
+  const int len = static_cast<int>(e.text.size());
+  e.caret = std::clamp(e.caret, 0, len);
+  e.selStart = std::clamp(e.selStart, 0, len);
+  e.selLength = std::clamp(e.selLength, 0, len - e.selStart);
+  return e;
+}
+
 std::string OverflowText(int width) { return std::string(std::max(width, 1), '*'); }
 
 bool IsOverflowText(const std::string& text) {

@@ -27,6 +27,8 @@ struct FieldEdit {
   int SelEnd() const { return selStart + selLength; }
   // The same text with the caret at `pos` (clamped) and no selection.
   static FieldEdit At(std::string text, int pos);
+  // The same edit with caret and selection brought inside the text.
+  FieldEdit Clamped() const;
   friend bool operator==(const FieldEdit&, const FieldEdit&) = default;
 };
 

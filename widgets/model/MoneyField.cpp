@@ -50,14 +50,7 @@ std::string Reformat(const std::string& text, const MoneyRules& rules) {
 // A text that is not in the display form (set from outside, or the overflow text) is
 // brought into it; the caret then stands before the decimal separator.
 FieldEdit Normalized(const FieldEdit& edit, const MoneyRules& rules) {
-  if (IsMoneyText(edit.text, rules.decimals)) {
-    FieldEdit e = edit;
-    const int len = Len(e.text);
-    e.caret = std::clamp(e.caret, 0, len);
-    e.selStart = std::clamp(e.selStart, 0, len);
-    e.selLength = std::clamp(e.selLength, 0, len - e.selStart);
-    return e;
-  }
+  if (IsMoneyText(edit.text, rules.decimals)) return edit.Clamped();
   std::string t = IsOverflowText(edit.text) ? MoneyText(0, rules) : Reformat(edit.text, rules);
   if (!IsMoneyText(t, rules.decimals)) t = MoneyText(0, rules);
   return MoneyEnter(t, rules);

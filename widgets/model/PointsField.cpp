@@ -65,15 +65,6 @@ long double ToNumber(const std::string& plain, bool negative) {
   return negative ? -v : v;
 }
 
-FieldEdit Clamped(const FieldEdit& edit) {
-  FieldEdit e = edit;
-  const int len = Len(e.text);
-  e.caret = std::clamp(e.caret, 0, len);
-  e.selStart = std::clamp(e.selStart, 0, len);
-  e.selLength = std::clamp(e.selLength, 0, len - e.selStart);
-  return e;
-}
-
 FieldEdit WithoutSelection(const FieldEdit& e) {
   if (!e.HasSelection()) return e;
   std::string t = e.text;
@@ -150,7 +141,7 @@ int PointsMaxLength(const std::string& text, int digits) {
 }
 
 KeyResult PointsKey(const FieldEdit& edit, FieldKey key, const PointsRules& rules) {
-  const FieldEdit e = Clamped(edit);
+  const FieldEdit e = edit.Clamped();
   if (key.kind == EditKey::Backspace || key.kind == EditKey::Delete) {
     if (e.HasSelection()) return {WithoutSelection(e)};
     std::string t = e.text;
@@ -176,7 +167,7 @@ KeyResult PointsKey(const FieldEdit& edit, FieldKey key, const PointsRules& rule
 }
 
 KeyResult PointsPaste(const FieldEdit& edit, const std::string& clip, const PointsRules& rules) {
-  FieldEdit e = WithoutSelection(Clamped(edit));
+  FieldEdit e = WithoutSelection(edit.Clamped());
   bool refused = false;
   for (char c : clip) {
     const KeyResult r = PointsKey(e, FieldKey::Char(c), rules);
@@ -187,7 +178,7 @@ KeyResult PointsPaste(const FieldEdit& edit, const std::string& clip, const Poin
 }
 
 CutResult PointsCut(const FieldEdit& edit) {
-  const FieldEdit e = Clamped(edit);
+  const FieldEdit e = edit.Clamped();
   if (!e.HasSelection()) return {e, {}};
   return {WithoutSelection(e), e.text.substr(e.selStart, e.selLength)};
 }

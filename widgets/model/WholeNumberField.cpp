@@ -41,15 +41,6 @@ KeyResult Removed(const FieldEdit& e, int from, int count) {
   return {Settled(t, from)};
 }
 
-FieldEdit Clamped(const FieldEdit& edit) {
-  FieldEdit e = edit;
-  const int len = Len(e.text);
-  e.caret = std::clamp(e.caret, 0, len);
-  e.selStart = std::clamp(e.selStart, 0, len);
-  e.selLength = std::clamp(e.selLength, 0, len - e.selStart);
-  return e;
-}
-
 }  // namespace
 
 std::string WholeNumberText(double value, int decimals) {
@@ -85,7 +76,7 @@ double WholeNumberValue(const std::string& text) {
 }
 
 KeyResult WholeNumberKey(const FieldEdit& edit, FieldKey key, const WholeNumberRules& rules) {
-  FieldEdit e = Clamped(edit);
+  FieldEdit e = edit.Clamped();
   if (e.HasSelection()) {
     const KeyResult cleared = Removed(e, e.selStart, e.selLength);
     if (cleared.refused || key.kind != EditKey::Char) return cleared;
@@ -146,7 +137,7 @@ KeyResult WholeNumberKey(const FieldEdit& edit, FieldKey key, const WholeNumberR
 
 KeyResult WholeNumberPaste(const FieldEdit& edit, const std::string& clip,
                            const WholeNumberRules& rules) {
-  FieldEdit e = Clamped(edit);
+  FieldEdit e = edit.Clamped();
   if (e.HasSelection()) {
     const KeyResult cleared = Removed(e, e.selStart, e.selLength);
     if (cleared.refused) return cleared;
@@ -162,7 +153,7 @@ KeyResult WholeNumberPaste(const FieldEdit& edit, const std::string& clip,
 }
 
 CutResult WholeNumberCut(const FieldEdit& edit, const WholeNumberRules& rules) {
-  const FieldEdit e = Clamped(edit);
+  const FieldEdit e = edit.Clamped();
   if (!e.HasSelection()) return {e, {}};
   const KeyResult cleared = Removed(e, e.selStart, e.selLength);
   if (cleared.refused) return {e, {}};
