@@ -18,6 +18,8 @@ struct TargetCase {
   double tolerance;
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class QuickTargetTest : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(QuickTargetTest, SolvesTheMissingVariable) {
@@ -47,6 +49,8 @@ struct FailureCase {
   QuickTarget target;
   QuickInputs in;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class QuickTargetFailure : public ::testing::TestWithParam<FailureCase> {};
 
@@ -140,6 +144,69 @@ TEST(MonthlyPayment, RateOfMinus1200RaisesMathError) {
   in.rate = -1200;
   in.termInMonths = 360;
   EXPECT_THROW(CalcMonthlyPayment(in), EMathError);
+}
+
+}  // namespace
+}  // namespace zeb
+
+namespace zeb {
+namespace {
+
+// Every combination of the extremes a user can type (the money fields hold at most
+// 9,999,999,999.99 and rates of 99,999,999.99999, the term field -32768..32767) ends in
+// a finite answer or in EMathError, never in NaN, infinity or another exception.
+TEST(QuickCalcExtremes, EveryTypedCombinationGivesAResultOrTheMathError) {
+  const double amounts[] = {0, 0.01, -0.01, 1, 786.70, 100000, 9999999999.99, -9999999999.99};
+  const double rates[] = {0, 0.00001, 8.75, -8.75, -1199.99999, -1200, -1300, 1200, 99999999.99999, -99999999.99999};
+  const std::int32_t terms[] = {0, 1, -1, 12, 360, 32767, -32768};
+  const QuickTarget targets[] = {QuickTarget::LoanAmount, QuickTarget::InterestRate, QuickTarget::Payment,
+                                 QuickTarget::NumberOfPayments};
+  int answers = 0, errors = 0;
+  for (QuickTarget target : targets)
+    for (double loan : amounts)
+      for (double payment : amounts)
+        for (double rate : rates)
+          for (std::int32_t n : terms) {
+            const QuickInputs in{loan, rate, payment, n};
+            try {
+              const double v = target == QuickTarget::NumberOfPayments ? SolveQuickPayments(in)
+                                                                       : SolveQuickTarget(target, in);
+              ASSERT_TRUE(std::isfinite(v));
+              ++answers;
+            } catch (const EMathError&) {
+              ++errors;
+            }
+          }
+  EXPECT_GT(answers, 0);
+  EXPECT_GT(errors, 0);
+  // A failed calculation leaves nothing behind for the next one.
+  EXPECT_NEAR(SolveQuickTarget(QuickTarget::Payment, {100000, 8.75, 0, 360}), 786.7004, 5e-5);
+}
+
+TEST(MonthlyPaymentExtremes, TypedExtremesGiveAResultOrTheMathError) {
+  const long double amounts[] = {0, 0.01L, 1, 200000, 9999999999.99L};
+  const long double rates[] = {0, 8.75L, -1200, -1300, 99999999.99999L};
+  const std::int32_t terms[] = {0, 1, -1, 360, 999999999, -999999999};
+  const MpiFieldLeft lefts[] = {MpiFieldLeft::Other, MpiFieldLeft::DownPaymentSum, MpiFieldLeft::DownPaymentPercent};
+  for (long double price : amounts)
+    for (long double down : amounts)
+      for (long double rate : rates)
+        for (std::int32_t n : terms)
+          for (MpiFieldLeft left : lefts) {
+            MpiInputs in;
+            in.price = price;
+            in.downPaymentSum = down;
+            in.downPaymentPercent = down;
+            in.rate = rate;
+            in.termInMonths = n;
+            in.left = left;
+            try {
+              const MpiResult r = CalcMonthlyPayment(in);
+              ASSERT_TRUE(std::isfinite(r.payment) && std::isfinite(r.loanAmount) &&
+                          std::isfinite(static_cast<double>(r.downPaymentPercent)));
+            } catch (const EMathError&) {
+            }
+          }
 }
 
 }  // namespace
