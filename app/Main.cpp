@@ -197,6 +197,11 @@ void TfrmMain::FormCreate() {
     todayMonthLong_ = QString::fromStdString(Regional().longMonthNames[month - 1]);
     todayYear_ = todayDateTime_.date().year();
   });
+  step([this] {
+    // The help file the help window stands for; the hint pause is the application
+    // style's tooltip delay (400 ms).
+    helpFile_ = programFolder_ + kHelpFileName;
+  });
   step([this] { amortization_->ResetAmortization(); });
   step([this] { ResetAllToZero(); });
   step([this] { DisallowPrinting(); });
@@ -303,10 +308,6 @@ bool TfrmMain::FormCloseQuery() {
     if (AskYesNo("Save changes to " + currentFileName_)) SaveDocumentTo(currentFileName_);
   }
   return true;  // closing is never refused
-}
-
-void TfrmMain::SaveDocumentTo(const QString&) {
-  // The document file arrives with the document commands.
 }
 
 void TfrmMain::FormClose() {

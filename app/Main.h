@@ -168,6 +168,15 @@ public:
   void ResetAllToZero();
   void ResetAllToSamples();
 
+  // ---- document commands -------------------------------------------------------------
+  // File "&Open" (Ctrl+O) and btnOpen, "&Close", "&Save" (Ctrl+S) and btnSave,
+  // "Save &As...". Until calculator files can be read and written, each says so
+  // plainly: nothing is opened, closed or saved behind the user's back.
+  void btnOpenClick();
+  void mnuFileCloseClick();
+  void btnSaveClick();
+  void mnuFileSaveAsClick();
+
   // ---- document state ----------------------------------------------------------------
   QString CurrentFileName() const { return currentFileName_; }
   void SetCurrentFileName(const QString& name) { currentFileName_ = name; }
@@ -177,6 +186,7 @@ public:
   QString StatusText() const;
   void SetStatusText(const QString& text);
   QString ProgramFolder() const { return programFolder_; }
+  QString HelpFile() const { return helpFile_; }
   QDateTime TodayDateTime() const { return todayDateTime_; }
 
 protected:
@@ -246,6 +256,7 @@ private:
   QString todayMonthLong_;
   int todayYear_ = 0;
   QString programFolder_;
+  QString helpFile_;
   std::unique_ptr<TMortgage> mortgage_;
   int defaultValueSet_ = 1;
   double settingsPayment_ = 0;

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include "app/AppInfo.h"
@@ -29,6 +30,9 @@ TEST_F(Frame, StartsOnTheWelcomePageWithItsFixedFrame) {
   EXPECT_FALSE(find<QToolButton>("btnPrint")->isEnabled());
   EXPECT_FALSE(find<QToolButton>("btnReset")->isEnabled());
   EXPECT_EQ(find<QStackedWidget>("nbkMain")->count(), 12);
+  EXPECT_TRUE(window->HelpFile().endsWith("ZEBcalc.hlp"));
+  EXPECT_TRUE(window->HelpFile().startsWith(window->ProgramFolder()));
+  EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
 }
 
 TEST_F(Frame, ExitButtonSits29PixelsFromTheRightEnd) {
