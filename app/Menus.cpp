@@ -96,13 +96,11 @@ void TfrmMain::buildMenus() {
 
   QMenu* file = mainMenu_->addMenu("&File");
   file->setObjectName("mnuFile");
-  // Open, Close, Save and Save As are the document commands; they are connected where
-  // the document file is read and written.
-  addItem(file, "MnuFileOpen", "&Open", nullptr)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  addItem(file, "mnuFileClose", "&Close", nullptr);
+  addItem(file, "MnuFileOpen", "&Open", &TfrmMain::btnOpenClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  addItem(file, "mnuFileClose", "&Close", &TfrmMain::mnuFileCloseClick);
   file->addSeparator();
-  addItem(file, "MnuFileSave", "&Save", nullptr)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  addItem(file, "mnuFileSaveAs", "Save &As...", nullptr);
+  addItem(file, "MnuFileSave", "&Save", &TfrmMain::btnSaveClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  addItem(file, "mnuFileSaveAs", "Save &As...", &TfrmMain::mnuFileSaveAsClick);
   file->addSeparator();
   addItem(file, "MnuFilePrintSetup", "Print Setup...", &TfrmMain::MnuFilePrintSetupClick);
   mnuFilePrint_ = addItem(file, "MnuFilePrint", "&Print", &TfrmMain::Print);
@@ -170,6 +168,8 @@ void TfrmMain::wireFrame() {
   const auto on = [this](QAbstractButton* b, void (TfrmMain::*handler)()) {
     connect(b, &QAbstractButton::clicked, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
   };
+  on(btnOpen_, &TfrmMain::btnOpenClick);
+  on(btnSave_, &TfrmMain::btnSaveClick);
   on(btnPrint_, &TfrmMain::Print);
   on(btnReset_, &TfrmMain::btnResetClick);
   on(btnPopupCalculator_, &TfrmMain::ShowPopupCalculator);

@@ -76,8 +76,9 @@ percentage of the price; entering one fills in the other.</li>
 <p>The results change as soon as you leave a field.</p>
 <p><b>Missing Loan Variables</b> solves one of loan amount, interest rate, payment and
 number of payments from the other three. Press the button of the value you want (for
-example <b>Payment (P&amp;I)</b>); its field turns yellow. Type the other three and
-press <b>Calculate</b>.</p>
+example <b>Payment (P&amp;I)</b>): all four fields start again at zero and the field of
+that value is greyed out. Type the other three and press <b>Calculate</b>; the answer
+appears in the greyed field, now on yellow.</p>
 <p><b>Example:</b> sales price 125,000.00, down payment 20 % (25,000.00), rate 8.75,
 360 months: the loan is 100,000.00 and the payment $786.70.</p>)"},
 
@@ -118,9 +119,11 @@ Months</b>.</li>
 payment number, its month, the principal and interest parts, the running totals, any
 prepayment and the balance left. The view button switches between the monthly and the
 annual schedule; Print prints the schedule on show.</p>
-<p><b>Prepayments:</b> press <b>Add Prepayments</b>, give the first and last payment
-number and the extra amount, and confirm: the extra principal is added to those
-payments and the schedule shortens. Prepayments stay with the schedule when you change
+<p><b>Prepayments:</b> press <b>Add Prepayments</b>, choose a single payment, a range
+of payments or all payments, give the payment numbers and the extra amount, and press
+<b>Apply Extra</b>: the extra principal is added to those payments and the schedule
+shortens. <b>Remove Extra</b> takes them all out again; <b>Return to Amort</b> closes
+the panel. Prepayments stay with the schedule when you change
 the loan and refresh it; resetting the page removes them.</p>
 <p><b>Example:</b> 100,000.00 at 8.75 % over 360 months: the payment is $786.70; the
 first payment pays $729.17 interest and $57.53 principal.</p>)"},
