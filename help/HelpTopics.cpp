@@ -229,7 +229,7 @@ year, added up.</li>
 12,500 and, in year 9 with the sale, 137,580: at 5 % they are worth $129,493.05 today,
 at 9 % $97,037.33.</p>)"},
 
-    {180, "Capitalization Rate: solving for income, value or rate",
+    {180, "Capitalization Rate Formulas",
      "capitalization rate;cap rate;solve for;net operating income;value",
      R"(<p>The capitalization rate links a property's annual <b>net operating income</b>
 (rents and other income less operating expenses, before loan payments) to its
@@ -263,7 +263,7 @@ expenses.</li>
 <p>Choose what to solve for; that column turns yellow and is worked out for every row
 when you leave a field. The page starts solving for the capitalization rate.</p>
 <p><b>Example:</b> income 120,000.00 and value 1,500,000.00 give a rate of 8 %.</p>
-<p>See <a href="topic:180">Capitalization Rate: solving for income, value or rate</a>
+<p>See <a href="topic:180">Capitalization Rate Formulas</a>
 for the formulas.</p>)"},
 
     {kHelpPrintSetupContext, "Print Setup",

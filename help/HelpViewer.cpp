@@ -143,8 +143,11 @@ void HelpViewer::display(int context) {
   current_ = topic->context;
   const QString body = current_ == kHelpContentsContext ? contentsHtml() : text(topic->html);
   topicView_->setHtml("<h2>" + text(topic->title).toHtmlEscaped() + "</h2>" + body);
+  // The list marks the topic on show, and nothing while the contents are on show.
+  int row = -1;
   for (int i = 0; i < contentsList_->count(); ++i)
-    if (contentsList_->item(i)->data(Qt::UserRole).toInt() == current_) contentsList_->setCurrentRow(i);
+    if (contentsList_->item(i)->data(Qt::UserRole).toInt() == current_) row = i;
+  contentsList_->setCurrentRow(row);
 }
 
 bool HelpViewer::ShowTopic(int context) {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QToolButton>
@@ -91,8 +92,14 @@ TEST_F(Help, TopicLinksLeadToTopics) {
 }
 
 TEST_F(Help, MenuCommandsOfTheHelpViewer) {
+  window->ShowHelpContext(40);
+  auto* list = viewer().findChild<QListWidget*>("lstHelpContents");
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(list->currentItem(), nullptr);
+  EXPECT_EQ(list->currentItem()->text(), "Tabulon Calculator") << "the list marks the topic on show";
   find<QAction>("MnuHelpContents")->trigger();
   EXPECT_EQ(topic(), kHelpContentsContext);
+  EXPECT_EQ(list->currentRow(), -1) << "no topic marked while the contents are on show";
   EXPECT_TRUE(viewer().TopicText().contains("Loan Comparisons")) << "the contents list every topic";
   EXPECT_FALSE(viewer().SearchShown());
 
