@@ -91,6 +91,9 @@ void TabulonRadioGroup::itemToggled(bool checked) {
 TabulonPage::TabulonPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
   buildControls();
   layOut(0);
+  // Until a calculation is first chosen the two labels keep their designed captions.
+  lblLeft_->setText("Loan Amount Increment:");
+  lblRight_->setText("Interest Rate Increment:");
   CleanGrid();
 }
 
