@@ -55,8 +55,9 @@ std::string PrepaymentLine(std::string_view pmtCell, std::string_view prepayment
 std::optional<TPrepaymentEntry> ParsePrepaymentLine(std::string_view line);
 
 // Re-applies the list to a freshly built schedule: the same end state as one
-// SetPrepayment per line in order, with a single recalculation. Entries outside the
-// schedule report the engine's message once. A line that cannot be read ends the list:
+// SetPrepayment per line in order (the same messages and errors), with a single
+// recalculation. Each entry outside the schedule reports the engine's message, as
+// SetPrepayment would. A line that cannot be read ends the list:
 // the lines before it are applied, then its EConvertError (or ERangeError) is rethrown.
 void ApplyPrepaymentList(TMortgage& mortgage, const std::vector<std::string>& lines);
 

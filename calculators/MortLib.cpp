@@ -1,5 +1,6 @@
 #include "calculators/MortLib.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -103,17 +104,26 @@ bool TMortgage::SetPrepayment(std::int32_t pmtNo, double amount) {
 }
 
 int TMortgage::SetPrepayments(std::span<const TPrepaymentEntry> entries) {
+  // Every recalculation starts afresh from the prepayment column, so the last one alone
+  // decides the rows; the ones in between matter only if one of them could fail. None
+  // can while no prepayment is negative: each balance then stays between zero and the
+  // balance of the plain schedule, which was just calculated without failing. A negative
+  // prepayment (only a document can bring one) can make the balance grow until an
+  // intermediate calculation overflows, so such a batch is recalculated entry by entry.
+  const bool stepwise = std::any_of(entries.begin(), entries.end(),
+                                    [](const TPrepaymentEntry& e) { return !(e.Amount >= 0); });
   int outside = 0;
   bool written = false;
   for (const TPrepaymentEntry& e : entries) {
     if (e.PmtNo < 1 || e.PmtNo > NumPayments) {
       ++outside;
+      report();  // once per entry, as SetPrepayment reports it
       continue;
     }
     Payments[static_cast<size_t>(e.PmtNo - 1)].Prepayment = e.Amount;
-    written = true;
+    if (stepwise) Calculate();
+    else written = true;
   }
-  if (outside > 0) report();
   if (written) Calculate();
   return outside;
 }

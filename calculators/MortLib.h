@@ -102,11 +102,12 @@ public:
   // drop pass; the message is reported and the result is false.
   bool SetPrepaymentRange(std::int32_t fromPmt, std::int32_t toPmt, double amount);
 
-  // The same end state as SetPrepayment for each entry in order, with one
-  // recalculation instead of one per entry (each recalculation starts from scratch
-  // from the prepayment column, so only the last amount per payment counts). Entries
-  // outside the schedule change nothing; when there are any, the message is reported
-  // once. Returns how many entries were outside.
+  // The same end state, messages and errors as SetPrepayment for each entry in order,
+  // with one recalculation instead of one per entry (each recalculation starts from
+  // scratch from the prepayment column, so only the last amount per payment counts;
+  // a batch holding a negative amount is recalculated entry by entry). Entries outside
+  // the schedule change nothing and report the message, once each. Returns how many
+  // entries were outside.
   int SetPrepayments(std::span<const TPrepaymentEntry> entries);
 
   // Where the out-of-range message goes; nothing is reported without one.
