@@ -207,12 +207,13 @@ void AmortizationPage::buildExtraPanel() {
   rbAllPmts_->setGeometry(8, 66, 130, 18);
   rbRangePmts_->setChecked(true);
 
-  lblFromPmt_ = label(pnlAddExtra_, "lblFromPmt", "From Payment #", 146, 4, 90);
-  edtFromPmt_ = integerField(pnlAddExtra_, "edtFromPmt", 146, 22, 76);
-  lblToPmt_ = label(pnlAddExtra_, "lblToPmt", "To Payment #", 230, 4, 80);
-  edtToPmt_ = integerField(pnlAddExtra_, "edtToPmt", 230, 22, 76);
-  label(pnlAddExtra_, "lblExtraAmount", "Amount", 314, 4, 100);
-  edtExtraAmount_ = moneyField(pnlAddExtra_, "edtExtraAmount", 2, 314, 22, 108);
+  // Each label sits over its field with a clear gap to the next one.
+  lblFromPmt_ = label(pnlAddExtra_, "lblFromPmt", "From Payment #", 146, 4, 88);
+  edtFromPmt_ = integerField(pnlAddExtra_, "edtFromPmt", 146, 22, 80);
+  lblToPmt_ = label(pnlAddExtra_, "lblToPmt", "To Payment #", 240, 4, 80);
+  edtToPmt_ = integerField(pnlAddExtra_, "edtToPmt", 240, 22, 76);
+  label(pnlAddExtra_, "lblExtraAmount", "Amount", 326, 4, 96);
+  edtExtraAmount_ = moneyField(pnlAddExtra_, "edtExtraAmount", 2, 326, 22, 96);
   edtFromPmt_->setAccessibleName("From Payment #");
   edtToPmt_->setAccessibleName("To Payment #");
   edtExtraAmount_->setAccessibleName("Amount");

@@ -368,6 +368,43 @@ TEST_F(AmortPage, ExtraPanelControls) {
   EXPECT_TRUE(find<QWidget>("pnlAddExtra")->isHidden());
 }
 
+// The panel covers the two schedule buttons and nothing else; its labels show their
+// whole texts clear of each other, and Tab walks its fields and buttons in order.
+TEST_F(AmortPage, ExtraPanelLayoutAndTabOrder) {
+  buildSample();
+  click("btnAddExtra");
+  const QRect panel = find<QWidget>("pnlAddExtra")->geometry();
+  EXPECT_TRUE(panel.contains(find<QWidget>("btnCalculate")->geometry()));
+  EXPECT_TRUE(panel.contains(find<QWidget>("btnAddExtra")->geometry()));
+  EXPECT_FALSE(panel.intersects(find<QWidget>("btnAnnualMonthly")->geometry()));
+  EXPECT_FALSE(panel.intersects(monthly->geometry()));
+  EXPECT_FALSE(panel.intersects(find<QWidget>("edtMortAmt")->geometry()));
+
+  const char* labels[] = {"lblAddExtraTo", "lblFromPmt", "lblToPmt", "lblExtraAmount"};
+  for (const char* name : labels) {
+    auto* l = find<QLabel>(name);
+    EXPECT_LT(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << name;
+  }
+  click("rbOnePmt");  // "Payment #" is the shorter caption
+  click("rbRangePmts");
+  for (size_t i = 0; i < std::size(labels); ++i)
+    for (size_t j = i + 1; j < std::size(labels); ++j)
+      EXPECT_FALSE(find<QWidget>(labels[i])->geometry().intersects(find<QWidget>(labels[j])->geometry()))
+          << labels[i] << " " << labels[j];
+  for (QWidget* child : find<QWidget>("pnlAddExtra")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(QRect(QPoint(0, 0), panel.size()).contains(child->geometry())) << child->objectName().toStdString();
+
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const char* order[] = {"edtFromPmt", "edtToPmt", "edtExtraAmount", "btnRecalcExtra", "btnRemove", "btnCancel"};
+  find<QWidget>(order[0])->setFocus();
+  for (size_t i = 1; i < std::size(order); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), order[i]);
+  }
+}
+
 TEST_F(AmortPage, ExtraPaymentsAccumulateAndRemoveExtraClearsThem) {
   buildSample();
   applyExtra("rbOnePmt", 3, 0, 100);
@@ -528,13 +565,13 @@ TEST_F(AmortPage, UnreadableScheduleCellsFailWithAMessageAndLeaveThePageUsable) 
   }
 }
 
-TEST_F(AmortPage, PaymentNumbersOutsideTheScheduleInTheListReportOnce) {
+TEST_F(AmortPage, PaymentNumbersOutsideTheScheduleInTheListReportOncePerLine) {
   buildSample();
   monthly->SetCell(0, 3, "0");
   monthly->SetCell(0, 4, "5000");
   monthly->SetCell(6, 5, "$25.00");
   build();
-  EXPECT_EQ(log.informationTexts(), QStringList{kOutOfRange});
+  EXPECT_EQ(log.informationTexts(), (QStringList{kOutOfRange, kOutOfRange}));
   EXPECT_EQ(monthly->Cell(6, 5), "$25.00");
   EXPECT_EQ(monthly->Cell(0, 3), "3");
 }
