@@ -110,6 +110,7 @@ void TfrmMain::showReportNotAvailable(const QString& reportName) {
   preview.setObjectName("dlgPrintPreview");
   preview.setWindowTitle("Print Preview - " + reportName);
   preview.setProperty("shownText", text);
+  preview.resize(720, 540);  // room for the whole tool bar, its Print button included
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [text, reportName](QPrinter* printer) {
     QPainter p(printer);
     const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());

@@ -267,14 +267,16 @@ when you leave a field. The page starts solving for the capitalization rate.</p>
 for the formulas.</p>)"},
 
     {kHelpPrintSetupContext, "Print Setup",
-     "print setup;printer;paper;page setup;orientation;printing",
-     R"(<p><b>File, Print Setup...</b> chooses the printer and the paper for the reports.
-Your choice stays in effect until you close the program.</p>
+     "print setup;printer;paper;page setup;orientation;margins;printing",
+     R"(<p><b>File, Print Setup...</b> chooses the paper size, the orientation and the
+margins of the reports. Your choice stays in effect until you close the program.</p>
 <p>To print, go to a calculator that has a report and press the Print button (or
-choose <b>File, Print</b>). A preview of the report opens; print from there. The
-reports are laid out for US Letter paper, portrait.</p>
-<p><b>Example:</b> choose Print Setup, pick your office printer and Letter paper, then
-on the Loan Comparisons page press Print.</p>)"},
+choose <b>File, Print</b>). A preview of the report opens; its Print button lets you
+choose the printer and print. The reports are laid out for US Letter paper,
+portrait.</p>
+<p><b>Example:</b> choose Print Setup, keep Letter paper and Portrait and press OK;
+then on the Loan Comparisons page press Print, and in the preview press Print and pick
+your office printer.</p>)"},
 
     {kHelpGlossaryContext, "Real Estate Glossary",
      "glossary;amortization;appraisal;balloon;capitalization rate;closing costs;down payment;equity;net operating income;points;prepayment;principal;term",
