@@ -222,6 +222,7 @@ TEST(AmortizationTexts, AnnualPeriods) {
        {{1, "Mar - Dec 2000"}, {2, "Jan - Dec 2001"}, {30, "Jan - Dec 2029"}, {31, "Jan - Feb 2030"}}},
       {"December start", 360, 12, 2000, 31, {{1, "Dec 2000"}, {2, "Jan - Dec 2001"}, {31, "Jan - Nov 2030"}}},
       {"one month left over", 12, 2, 2000, 2, {{1, "Feb - Dec 2000"}, {2, "Jan 2001"}}},
+      {"February start, last period one month", 360, 2, 2000, 31, {{1, "Feb - Dec 2000"}, {31, "Jan 2030"}}},
       {"five payments", 5, 3, 2000, 1, {{1, "Mar - Dec 2000"}}},
       {"year of five digits", 24, 1, 10000, 2, {{1, "Jan - Dec 1000"}, {2, "Jan - Dec 1001"}}},
   };

@@ -630,6 +630,29 @@ TEST_F(AmortPage, AllCalculatorResetsWhileThePageIsCurrent) {
   EXPECT_EQ(page->AmortStartYear(), window->TodayYear());
 }
 
+TEST_F(AmortPage, AllCalculatorResetsWhileAnotherPageIsCurrent) {
+  buildSample("Mar", 1999);
+  applyExtra("rbOnePmt", 2, 0, 100);
+  const int rows = monthly->RowCount();
+  window->ShowPageByKey("Menu");  // closes the panel
+  window->SetDefaultValueSet(0);
+  window->ResetAllToSamples();
+  EXPECT_EQ(window->DefaultValueSet(), 0);  // the sample set leaves the flag alone
+  EXPECT_EQ(find<TMoneyEdit>("edtMortAmt")->text(), "100,000.00");
+  EXPECT_EQ(payment(), "$786.70");
+  EXPECT_EQ(monthly->RowCount(), rows);  // emptied, nothing built
+  EXPECT_EQ(monthly->Cell(6, 2), "");
+  EXPECT_EQ(window->Mortgage()->NumPayments, 0);
+
+  window->ResetAllToZero();
+  EXPECT_EQ(page->AmortStartMonth(), 1);
+  EXPECT_EQ(page->AmortStartYear(), 2000);
+  EXPECT_EQ(find<TOvcPictureField>("edtNumPmts")->AsInteger(), 0);
+  EXPECT_EQ(window->SettingsPayment(), 0);
+  EXPECT_EQ(page->PrepaymentText(), "");
+  EXPECT_TRUE(log.entries.empty());
+}
+
 // A month text that is none of the twelve names (the desktop's short month names may be
 // others) keeps the month read before, and January when none was.
 TEST_F(AmortPage, UnknownMonthTextKeepsTheMonthReadBefore) {
