@@ -1,6 +1,7 @@
 #include "widgets/Mneyedit.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 namespace zeb {
 
@@ -33,6 +34,21 @@ void TMoneyEdit::SetTextAsFloat(long double value) {
 void TMoneyEdit::focusInEvent(QFocusEvent* event) {
   TFieldEdit::focusInEvent(event);
   SetEditState(MoneyEnter(text().toStdString(), rules_));
+  // The press that gave the focus places the caret after this; its release puts it back.
+  clickEntry_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void TMoneyEdit::focusOutEvent(QFocusEvent* event) {
+  clickEntry_ = false;
+  TFieldEdit::focusOutEvent(event);
+}
+
+void TMoneyEdit::mouseReleaseEvent(QMouseEvent* event) {
+  TFieldEdit::mouseReleaseEvent(event);
+  const bool entry = clickEntry_;
+  clickEntry_ = false;
+  if (entry && event->button() == Qt::LeftButton && !hasSelectedText())
+    SetEditState(MoneyEnter(text().toStdString(), rules_));
 }
 
 KeyResult TMoneyEdit::ApplyKey(const FieldEdit& edit, FieldKey key) {

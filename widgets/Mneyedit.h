@@ -8,6 +8,12 @@
 // just before the decimal separator; digits, "." / ",", Backspace and Delete; nothing
 // else reaches the text). Paste takes a whole amount or nothing.
 //
+// Entering by a click puts the caret before the decimal separator too, wherever the
+// click fell (unless the click dragged a selection): a click at the right end would
+// otherwise leave the caret after the last decimal, where digits are ignored, and a
+// click left of the text would put typed digits in front of the "0". Clicks into the
+// field once it has the focus place the caret where they fall.
+//
 // A value the field cannot hold (not finite, or 1e18 and more) is shown as MaxLength
 // stars ("****************") and reads back as NaN, so a calculation made from it ends
 // in the math-error path instead of a made-up number.
@@ -40,12 +46,16 @@ public:
 
 protected:
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   KeyResult ApplyKey(const FieldEdit& edit, FieldKey key) override;
   KeyResult ApplyPaste(const FieldEdit& edit, const std::string& text) override;
   CutResult ApplyCut(const FieldEdit& edit) override;
 
 private:
   MoneyRules rules_;
+  // The field was entered by a mouse click whose caret is not placed yet.
+  bool clickEntry_ = false;
 };
 
 }  // namespace zeb

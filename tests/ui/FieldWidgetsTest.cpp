@@ -86,6 +86,29 @@ TEST_F(MoneyEditTest, TypingAnAmountAndItsDecimals) {
   EXPECT_EQ(field->TextAsFloat(), 125000.75L);
 }
 
+// Where the click lands, the caret of a field entered by it stands before the decimal
+// separator, so typed digits make the amount (a click at the right end would leave it
+// after the decimals, where digits are ignored; one left of the text would put them
+// before the "0"). A second click inside the focused field places the caret freely.
+TEST_F(MoneyEditTest, EnteringByAClickTypesTheAmount) {
+  const int middle = field->height() / 2;
+  for (const int x : {field->width() - 3, 3, field->width() / 2}) {
+    SCOPED_TRACE(x);
+    before->setFocus(Qt::OtherFocusReason);
+    field->SetTextAsFloat(0);
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(x, middle));
+    ASSERT_TRUE(field->hasFocus());
+    EXPECT_EQ(Marked(), "0|.00");
+    QTest::keyClicks(field, "125000");
+    EXPECT_EQ(field->text(), "125,000.00");
+  }
+  const QPoint left(3, middle);
+  const int clicked = field->cursorPositionAt(left);
+  ASSERT_NE(clicked, 7);
+  QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, left);
+  EXPECT_EQ(field->cursorPosition(), clicked);
+}
+
 TEST_F(MoneyEditTest, OtherKeysNeverReachTheText) {
   field->SetTextAsFloat(1234.56L);
   Enter();
