@@ -40,7 +40,7 @@ TabulonRadioGroup::TabulonRadioGroup(const QString& name, const QStringList& ite
     : QGroupBox(parent), group_(new QButtonGroup(this)) {
   setObjectName(name);
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(4, 2, 0, 2);
+  grid->setContentsMargins(2, 2, 0, 2);
   grid->setHorizontalSpacing(0);
   grid->setVerticalSpacing(0);
   for (int i = 0; i < items.size(); ++i) {
@@ -157,6 +157,10 @@ void TabulonPage::buildControls() {
       "rgPayments", {"$50", "$100", "$250", "$500", "$750", "$1000", "$2500", "$5000", "$10000"}, 3, this);
   rgPayments_->setGeometry(424, 13, 172, 80);
   rgPayments_->hide();
+  // The longest steps ("$1000000", and "$10000" in the narrow payment group) fit their
+  // third of a group only in a face one pixel smaller than the page's.
+  for (TabulonRadioGroup* g : {rgLoan_, rgInterest_, rgPayments_})
+    for (int i = 0; i < g->Count(); ++i) g->Button(i)->setFont(ArialFont(10));
   rgCalculate_ = new TabulonRadioGroup("rgCalculate", {"PMT (P && I)", "Loan", "Rates", "Term (Mo)"}, 4, this);
   rgCalculate_->setTitle("Calculate:");
   SetNavyText(rgCalculate_);

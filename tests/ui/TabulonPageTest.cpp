@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -123,6 +124,21 @@ QStringList Items(const TabulonRadioGroup* group) {
   return items;
 }
 
+// Every item of a step group shows its whole text: the indicator, its spacing and the
+// text fit the item, and the item lies inside the group's frame.
+void ExpectItemsFit(const TabulonRadioGroup* group) {
+  QCoreApplication::processEvents();  // the group's layout runs once it is shown
+  const QRect inside = group->contentsRect();
+  for (int i = 0; i < group->Count(); ++i) {
+    const QRadioButton* b = group->Button(i);
+    const int needed = b->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b) +
+                       b->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b) +
+                       b->fontMetrics().horizontalAdvance(b->text());
+    EXPECT_LE(needed, b->width()) << group->objectName().toStdString() << " " << b->text().toStdString();
+    EXPECT_TRUE(inside.contains(b->geometry())) << group->objectName().toStdString() << " " << b->text().toStdString();
+  }
+}
+
 bool IsResult(QWidget* field) {
   auto* edit = qobject_cast<QLineEdit*>(field);
   return edit->isReadOnly() && !(field->focusPolicy() & Qt::TabFocus) &&
@@ -221,6 +237,8 @@ struct SwitchCase {
   const char* gridHint;
 };
 
+void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
+
 class TabulonSwitch : public TabulonPageTest, public ::testing::WithParamInterface<SwitchCase> {};
 
 TEST_P(TabulonSwitch, LaysOutThePageAndRefills) {
@@ -251,6 +269,8 @@ TEST_P(TabulonSwitch, LaysOutThePageAndRefills) {
     EXPECT_EQ(rgPayments->pos(), QPoint(p.paymentsX, 13));
     EXPECT_EQ(rgPayments->width(), p.paymentsWidth);
   }
+  for (TabulonRadioGroup* group : {rgLoan, rgInterest, rgPayments})
+    if (group->isVisible()) ExpectItemsFit(group);
   EXPECT_EQ(find<QLabel>("lblLeft")->text(), p.left);
   EXPECT_EQ(find<QLabel>("lblRight")->text(), p.right);
   EXPECT_EQ(focusName(), p.focus);
@@ -287,6 +307,7 @@ TEST_F(TabulonPageTest, TermsKeepThePaymentGroupsWidth) {
   click(rgCalculate, 3);
   EXPECT_EQ(rgPayments->pos(), QPoint(424, 13));
   EXPECT_EQ(rgPayments->width(), 209);
+  ExpectItemsFit(rgPayments);
 }
 
 TEST_F(TabulonPageTest, EachCalculationSolvesTheSampleLoan) {
