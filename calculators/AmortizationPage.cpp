@@ -114,6 +114,15 @@ AmortizationPage::AmortizationPage(PageHost& host, QWidget* parent) : QWidget(pa
   f.setPointSize(8);
   setFont(f);
   SetNavyText(this);
+  {
+    // Navy while enabled; disabled captions ("To Payment #" unless a range is chosen)
+    // are greyed as usual, so they do not look available.
+    QPalette pal = palette();
+    const QPalette base = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      pal.setColor(QPalette::Disabled, role, base.color(QPalette::Disabled, role));
+    setPalette(pal);
+  }
   resize(597, 380);
   buildControls();
   buildExtraPanel();

@@ -23,6 +23,7 @@
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
 #include "widgets/TextGrid.h"
+#include "widgets/UiText.h"
 
 namespace zeb {
 namespace {
@@ -363,6 +364,10 @@ TEST_F(AmortPage, ExtraPanelControls) {
     EXPECT_EQ(find<QWidget>("edtToPmt")->isEnabled(), k.toEnabled);
     EXPECT_EQ(find<QWidget>("lblToPmt")->isEnabled(), k.toEnabled);
   }
+  // A disabled caption is drawn grey, an enabled one navy.
+  const QPalette labelColours = find<QLabel>("lblToPmt")->palette();
+  EXPECT_EQ(labelColours.color(QPalette::Active, QPalette::WindowText), kNavy);
+  EXPECT_NE(labelColours.color(QPalette::Disabled, QPalette::WindowText), kNavy);
   click("btnCancel");
   for (const char* name : inputs) EXPECT_TRUE(find<QWidget>(name)->isEnabled()) << name;
   EXPECT_TRUE(find<QWidget>("pnlAddExtra")->isHidden());
