@@ -120,7 +120,7 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
   splitter->addWidget(panels_);
   splitter->addWidget(topicView_);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({200, 440});
+  splitter->setSizes({240, 400});
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
