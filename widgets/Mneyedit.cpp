@@ -1,6 +1,8 @@
 #include "widgets/Mneyedit.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zeb {
@@ -34,8 +36,8 @@ void TMoneyEdit::SetTextAsFloat(long double value) {
 void TMoneyEdit::focusInEvent(QFocusEvent* event) {
   TFieldEdit::focusInEvent(event);
   SetEditState(MoneyEnter(text().toStdString(), rules_));
-  // The press that gave the focus places the caret after this; its release puts it back.
-  clickEntry_ = event->reason() == Qt::MouseFocusReason;
+  // A press that gave the focus places the caret after this; its release puts it back.
+  clickEntry_ = true;
 }
 
 void TMoneyEdit::focusOutEvent(QFocusEvent* event) {
@@ -49,6 +51,16 @@ void TMoneyEdit::mouseReleaseEvent(QMouseEvent* event) {
   clickEntry_ = false;
   if (entry && event->button() == Qt::LeftButton && !hasSelectedText())
     SetEditState(MoneyEnter(text().toStdString(), rules_));
+}
+
+void TMoneyEdit::keyPressEvent(QKeyEvent* event) {
+  clickEntry_ = false;
+  TFieldEdit::keyPressEvent(event);
+}
+
+void TMoneyEdit::inputMethodEvent(QInputMethodEvent* event) {
+  clickEntry_ = false;
+  TFieldEdit::inputMethodEvent(event);
 }
 
 KeyResult TMoneyEdit::ApplyKey(const FieldEdit& edit, FieldKey key) {

@@ -89,7 +89,8 @@ TEST_F(MoneyEditTest, TypingAnAmountAndItsDecimals) {
 // Where the click lands, the caret of a field entered by it stands before the decimal
 // separator, so typed digits make the amount (a click at the right end would leave it
 // after the decimals, where digits are ignored; one left of the text would put them
-// before the "0"). A second click inside the focused field places the caret freely.
+// before the "0"). The same for the first click into a field the page gave the focus.
+// A later click inside the focused field places the caret freely.
 TEST_F(MoneyEditTest, EnteringByAClickTypesTheAmount) {
   const int middle = field->height() / 2;
   for (const int x : {field->width() - 3, 3, field->width() / 2}) {
@@ -102,6 +103,14 @@ TEST_F(MoneyEditTest, EnteringByAClickTypesTheAmount) {
     QTest::keyClicks(field, "125000");
     EXPECT_EQ(field->text(), "125,000.00");
   }
+  field->SetTextAsFloat(0);
+  before->setFocus(Qt::OtherFocusReason);
+  field->setFocus(Qt::OtherFocusReason);  // as a page does after choosing a target
+  field->end(false);
+  QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(field->width() - 3, middle));
+  EXPECT_EQ(Marked(), "0|.00");
+  QTest::keyClicks(field, "8.75");
+  EXPECT_EQ(field->text(), "8.75");
   const QPoint left(3, middle);
   const int clicked = field->cursorPositionAt(left);
   ASSERT_NE(clicked, 7);
