@@ -257,7 +257,12 @@ TEST_P(TabulonSwitch, LaysOutThePageAndRefills) {
       EXPECT_EQ(field->statusTip(), p.hint);
     } else {
       EXPECT_TRUE(IsEntry(field)) << field->objectName().toStdString();
-      EXPECT_TRUE(field->toolTip().startsWith("Enter ")) << field->toolTip().toStdString();
+      const QString entryHint = field == edtPayment ? "Enter Monthly Payment"
+                                : field == edtLoan   ? "Enter Loan Amount"
+                                : field == edtTerm   ? "Enter Term in Months"
+                                                     : "Enter Interest Rate";
+      EXPECT_EQ(field->toolTip(), entryHint);
+      EXPECT_EQ(field->statusTip(), entryHint);
     }
   }
   EXPECT_EQ(rgLoan->isVisible(), p.loanShown);
@@ -455,13 +460,20 @@ TEST_F(TabulonPageTest, MathErrorOnThisPageRepairsTheInputsAndRefills) {
 
 TEST_F(TabulonPageTest, MathErrorElsewhereCleansAndRefillsFromTheTypedInputs) {
   sample();
-  edtLoan->SetTextAsFloat(200000);
-  w->ShowPageByKey("QC");
-  w->AppOnException(std::make_exception_ptr(EMathError("x")));
-  ASSERT_EQ(log.informationTexts(), QStringList({kMathErrorMessage}));
-  EXPECT_EQ(edtLoan->text(), "200,000.00");
-  EXPECT_EQ(cell(0, 6), " $200,000");
-  EXPECT_EQ(cell(4, 6), " $1,573.40");
+  // The Amortization page's own repair runs first; the grid is refilled after it.
+  for (const char* key : {"QC", "Amort", "Menu"}) {
+    SCOPED_TRACE(key);
+    log.entries.clear();
+    edtLoan->SetTextAsFloat(200000);
+    w->ShowPageByKey(key);
+    grdTB->ClearCells();
+    w->AppOnException(std::make_exception_ptr(EMathError("x")));
+    ASSERT_EQ(log.informationTexts(), QStringList({kMathErrorMessage}));
+    EXPECT_EQ(edtLoan->text(), "200,000.00");
+    EXPECT_EQ(cell(0, 0), " Loan / Rate");
+    EXPECT_EQ(cell(0, 6), " $200,000");
+    EXPECT_EQ(cell(4, 6), " $1,573.40");
+  }
 }
 
 TEST_F(TabulonPageTest, RateOfMinus1200PercentEndsInTheCalculationMessage) {
