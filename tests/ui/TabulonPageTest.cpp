@@ -287,6 +287,17 @@ TEST_P(TabulonSwitch, LaysOutThePageAndRefills) {
   QCoreApplication::sendEvent(grdTB->viewport(), &move);
   EXPECT_EQ(grdTB->toolTip(), p.gridHint);
   EXPECT_EQ(w->StatusText(), p.gridHint);
+
+  // The Tab key walks the three entry fields in page order, skipping the result, and
+  // then leaves the fields for the choices.
+  QStringList entries = {"edtLoan", "edtInterest", "edtTerm", "edtPayment"};
+  entries.removeOne(p.result);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(focusName(), entries[i]) << "after " << i << " Tab";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+  }
+  EXPECT_FALSE(focusName().startsWith("edt")) << focusName().toStdString();
   EXPECT_TRUE(log.entries.empty());
 }
 
