@@ -35,6 +35,9 @@ void TMoneyEdit::SetTextAsFloat(long double value) {
 
 void TMoneyEdit::focusInEvent(QFocusEvent* event) {
   TFieldEdit::focusInEvent(event);
+  // Back from a popup menu (the context menu's Copy, say) is no entering: caret and
+  // selection stay.
+  if (event->reason() == Qt::PopupFocusReason) return;
   SetEditState(MoneyEnter(text().toStdString(), rules_));
   // A press that gave the focus places the caret after this; its release puts it back.
   clickEntry_ = true;

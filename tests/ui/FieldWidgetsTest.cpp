@@ -190,6 +190,17 @@ TEST_F(MoneyEditTest, ContextMenuPastesThroughTheRules) {
   EXPECT_EQ(field->text(), "42.00");
 }
 
+TEST_F(MoneyEditTest, BackFromAPopupKeepsTheSelection) {
+  field->SetTextAsFloat(98765.43L);
+  Enter();
+  field->setSelection(3, 3);  // "765", as for the context menu's Copy
+  QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+  QApplication::sendEvent(field, &out);
+  QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+  QApplication::sendEvent(field, &in);
+  EXPECT_EQ(field->selectedText(), "765");
+}
+
 TEST_F(MoneyEditTest, InputMethodTextIsTypedThroughTheRules) {
   Enter();
   QInputMethodEvent im;
