@@ -54,6 +54,12 @@ TabulonRadioGroup::TabulonRadioGroup(const QString& name, const QStringList& ite
   }
 }
 
+void TabulonRadioGroup::KeepItemsWithin(int rightEdge) {
+  QMargins m = layout()->contentsMargins();
+  m.setRight(std::max(0, x() + width() - rightEdge));
+  layout()->setContentsMargins(m);
+}
+
 int TabulonRadioGroup::ItemIndex() const { return group_->checkedId(); }
 
 void TabulonRadioGroup::SetItemIndex(int index) {
@@ -259,8 +265,21 @@ void TabulonPage::layOut(int calculation) {
   if (rates) rgPayments_->setGeometry(424, 13, 172, rgPayments_->height());
   if (terms) rgPayments_->move(424, 13);
 
+  keepStepItemsOnThePage();
+
   lblLeft_->setText(loans ? "Increment Payments By" : "Increment Loan Amounts By");
   lblRight_->setText(payments || loans ? "Increment Interest Rates By" : "Increment Payments By");
+}
+
+// The payment group keeps the loan amounts' width of 209 when terms follow them, which
+// takes it past the page's right edge; its items are kept on the page.
+void TabulonPage::keepStepItemsOnThePage() {
+  for (TabulonRadioGroup* g : {rgLoan_, rgInterest_, rgPayments_}) g->KeepItemsWithin(width());
+}
+
+void TabulonPage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  keepStepItemsOnThePage();
 }
 
 void TabulonPage::rgCalculateClick(QObject*) {

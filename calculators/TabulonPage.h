@@ -46,6 +46,11 @@ public:
 
   void SetClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
 
+  // Lays the items out within the part of the group left of `rightEdge` (in the
+  // parent's coordinates), so a group that reaches past its parent still shows every
+  // item whole; the group's own geometry is not changed.
+  void KeepItemsWithin(int rightEdge);
+
 private:
   void itemToggled(bool checked);
 
@@ -107,6 +112,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
 private:
   void buildControls();
@@ -114,6 +120,7 @@ private:
   void layOut(int calculation);
   void fill(TabulonCalculation calculation);
   void markCentre();
+  void keepStepItemsOnThePage();
   bool isCurrent() const;
 
   PageHost& host_;

@@ -125,7 +125,7 @@ QStringList Items(const TabulonRadioGroup* group) {
 }
 
 // Every item of a step group shows its whole text: the indicator, its spacing and the
-// text fit the item, and the item lies inside the group's frame.
+// text fit the item, and the item lies inside the group's frame and on the page.
 void ExpectItemsFit(const TabulonRadioGroup* group) {
   QCoreApplication::processEvents();  // the group's layout runs once it is shown
   const QRect inside = group->contentsRect();
@@ -136,6 +136,9 @@ void ExpectItemsFit(const TabulonRadioGroup* group) {
                        b->fontMetrics().horizontalAdvance(b->text());
     EXPECT_LE(needed, b->width()) << group->objectName().toStdString() << " " << b->text().toStdString();
     EXPECT_TRUE(inside.contains(b->geometry())) << group->objectName().toStdString() << " " << b->text().toStdString();
+    const QWidget* page = group->parentWidget();
+    EXPECT_LE(b->mapTo(page, QPoint(b->width(), 0)).x(), page->width())
+        << group->objectName().toStdString() << " " << b->text().toStdString() << " past the page";
   }
 }
 
