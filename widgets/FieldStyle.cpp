@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -187,7 +188,20 @@ void TFieldEdit::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
+void TFieldEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Back from a popup menu is no entering.
+  if (event->reason() != Qt::PopupFocusReason) awaitingFirstClick_ = true;
+}
+
+void TFieldEdit::focusOutEvent(QFocusEvent* event) {
+  awaitingFirstClick_ = false;
+  QLineEdit::focusOutEvent(event);
+}
+
 void TFieldEdit::mouseReleaseEvent(QMouseEvent* event) {
+  const bool firstClick = awaitingFirstClick_;
+  awaitingFirstClick_ = false;
   // The middle button pastes the selection clipboard on some desktops: through the rules.
   if (event->button() == Qt::MiddleButton) {
     QClipboard* clip = QApplication::clipboard();
@@ -196,14 +210,19 @@ void TFieldEdit::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QLineEdit::mouseReleaseEvent(event);
+  // The press has put the caret where it fell; the first click puts the entry caret back.
+  if (firstClick && event->button() == Qt::LeftButton && !hasSelectedText())
+    if (const std::optional<FieldEdit> entered = EnteredState()) SetEditState(*entered);
 }
 
 void TFieldEdit::inputMethodEvent(QInputMethodEvent* event) {
+  awaitingFirstClick_ = false;
   TypeText(event->commitString());
   event->accept();
 }
 
 void TFieldEdit::keyPressEvent(QKeyEvent* event) {
+  awaitingFirstClick_ = false;
   if (event->matches(QKeySequence::Copy)) {
     CopyToClipboard();
   } else if (event->matches(QKeySequence::Cut)) {

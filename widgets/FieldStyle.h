@@ -11,7 +11,14 @@
 // move the caret and the selection, passes Enter and Escape on to the window, and
 // discards every other key. Drag and drop are off, so no text enters the field
 // around the rules.
+//
+// A kind with an entry caret (EnteredState) gets it back from the first click after
+// the field got the focus (by that click, by Tab or from the page), before any key,
+// wherever the click fell, unless it dragged a selection: a click at the right end
+// of "0.00" would otherwise leave the caret after the last decimal, where digits are
+// ignored. Later clicks place the caret where they fall.
 #include <QLineEdit>
+#include <optional>
 #include <string>
 
 #include "widgets/model/FieldEdit.h"
@@ -54,7 +61,12 @@ protected:
   virtual CutResult ApplyCut(const FieldEdit& edit) = 0;
   // Called after the user changed the text through a key, a paste or a cut.
   virtual void UserEdited() {}
+  // The edit state of entering the field, for kinds whose caret enters at a fixed
+  // place; nothing otherwise.
+  virtual std::optional<FieldEdit> EnteredState() const { return std::nullopt; }
 
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -64,6 +76,10 @@ protected:
   void Show(const KeyResult& result);
   void TypeText(const QString& text);
   void PasteText(const QString& text);
+
+private:
+  // The field has the focus and neither a click nor a key has placed the caret since.
+  bool awaitingFirstClick_ = false;
 };
 
 }  // namespace zeb

@@ -1,9 +1,6 @@
 #include "widgets/Mneyedit.h"
 
 #include <QFocusEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 namespace zeb {
 
@@ -39,31 +36,10 @@ void TMoneyEdit::focusInEvent(QFocusEvent* event) {
   // selection stay.
   if (event->reason() == Qt::PopupFocusReason) return;
   SetEditState(MoneyEnter(text().toStdString(), rules_));
-  // A press that gave the focus places the caret after this; its release puts it back.
-  clickEntry_ = true;
 }
 
-void TMoneyEdit::focusOutEvent(QFocusEvent* event) {
-  clickEntry_ = false;
-  TFieldEdit::focusOutEvent(event);
-}
-
-void TMoneyEdit::mouseReleaseEvent(QMouseEvent* event) {
-  TFieldEdit::mouseReleaseEvent(event);
-  const bool entry = clickEntry_;
-  clickEntry_ = false;
-  if (entry && event->button() == Qt::LeftButton && !hasSelectedText())
-    SetEditState(MoneyEnter(text().toStdString(), rules_));
-}
-
-void TMoneyEdit::keyPressEvent(QKeyEvent* event) {
-  clickEntry_ = false;
-  TFieldEdit::keyPressEvent(event);
-}
-
-void TMoneyEdit::inputMethodEvent(QInputMethodEvent* event) {
-  clickEntry_ = false;
-  TFieldEdit::inputMethodEvent(event);
+std::optional<FieldEdit> TMoneyEdit::EnteredState() const {
+  return MoneyEnter(text().toStdString(), rules_);
 }
 
 KeyResult TMoneyEdit::ApplyKey(const FieldEdit& edit, FieldKey key) {

@@ -7,13 +7,9 @@
 // Every key goes through the rules of widgets/model/MoneyField.h (the caret enters
 // just before the decimal separator; digits, "." / ",", Backspace and Delete; nothing
 // else reaches the text). Paste takes a whole amount or nothing.
-//
-// The first click after the field got the focus (by that click, by Tab or from the
-// page), before any key, also puts the caret before the decimal separator, wherever
-// it fell (unless it dragged a selection): a click at the right end would otherwise
-// leave the caret after the last decimal, where digits are ignored, and a click left
-// of the text would put typed digits in front of the "0". Later clicks place the caret
-// where they fall.
+// The first click into the field puts the caret there too, wherever it fell (see
+// TFieldEdit): a click left of the text would otherwise put typed digits in front of
+// the "0", one at the right end after the decimals, where digits are ignored.
 //
 // A value the field cannot hold (not finite, or 1e18 and more) is shown as MaxLength
 // stars ("****************") and reads back as NaN, so a calculation made from it ends
@@ -47,18 +43,13 @@ public:
 
 protected:
   void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void inputMethodEvent(QInputMethodEvent* event) override;
+  std::optional<FieldEdit> EnteredState() const override;
   KeyResult ApplyKey(const FieldEdit& edit, FieldKey key) override;
   KeyResult ApplyPaste(const FieldEdit& edit, const std::string& text) override;
   CutResult ApplyCut(const FieldEdit& edit) override;
 
 private:
   MoneyRules rules_;
-  // The field has the focus and neither a click nor a key has placed the caret since.
-  bool clickEntry_ = false;
 };
 
 }  // namespace zeb

@@ -91,8 +91,14 @@ void TOvcPictureField::SetAsInteger(std::int32_t value) { SetAsFloat(static_cast
 
 void TOvcPictureField::focusInEvent(QFocusEvent* event) {
   TFieldEdit::focusInEvent(event);
+  if (event->reason() == Qt::PopupFocusReason) return;
   if (!isReadOnly() && !hasSelectedText())
     SetEditState(PictureEnter(text().toStdString(), rules_));
+}
+
+std::optional<FieldEdit> TOvcPictureField::EnteredState() const {
+  if (isReadOnly()) return std::nullopt;
+  return PictureEnter(text().toStdString(), rules_);
 }
 
 KeyResult TOvcPictureField::ApplyKey(const FieldEdit& edit, FieldKey key) {

@@ -9,7 +9,8 @@
 // are inserted left of the decimal position and overwrite decimals right of it; "."
 // jumps to the decimals; "-" changes the sign; a blank clears the digits left of the
 // caret; a key whose result would not fit the mask or would leave the range is refused
-// with a beep. A read-only field takes no keys.
+// with a beep. A read-only field takes no keys. Entering the field, also by its first
+// click wherever it fell, puts the caret at the end of the integer part.
 //
 // A maximum length shorter than the mask ("$###,###,###.##" with 10) does not cut
 // the text: the mask decides the width, so a wide value is never shown truncated.
@@ -55,6 +56,7 @@ public:
 
 protected:
   void focusInEvent(QFocusEvent* event) override;
+  std::optional<FieldEdit> EnteredState() const override;
   KeyResult ApplyKey(const FieldEdit& edit, FieldKey key) override;
   KeyResult ApplyPaste(const FieldEdit& edit, const std::string& text) override;
   CutResult ApplyCut(const FieldEdit& edit) override;
