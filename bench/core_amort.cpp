@@ -33,6 +33,13 @@ std::vector<std::string> everyPaymentList(int n) {
   return lines;
 }
 
+// The schedule whose monthly texts the text benchmarks format: every payment prepaid.
+void buildWithEveryPaymentPrepaid(TMortgage& m, int n) {
+  const Loan loan = loanFor(n);
+  m.Create(n, loan.amount, loan.rate, 12, 1, 2000);
+  ApplyPrepaymentList(m, everyPaymentList(n));
+}
+
 void BM_RebuildWithList_Batch(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const Loan loan = loanFor(n);
@@ -104,10 +111,8 @@ BENCHMARK(BM_Calculate)->Arg(360)->Arg(32767)->Unit(benchmark::kMicrosecond);
 // currency style.
 void BM_MonthlyTexts(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const Loan loan = loanFor(n);
   TMortgage m;
-  m.Create(n, loan.amount, loan.rate, 12, 1, 2000);
-  ApplyPrepaymentList(m, everyPaymentList(n));
+  buildWithEveryPaymentPrepaid(m, n);
   MonthlyRowTexts texts;
   for (auto _ : state) {
     for (const TPayment& p : m.Payments)
@@ -119,10 +124,8 @@ BENCHMARK(BM_MonthlyTexts)->Arg(360)->Arg(32767)->Unit(benchmark::kMicrosecond);
 
 void BM_MonthlyTexts_Direct(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const Loan loan = loanFor(n);
   TMortgage m;
-  m.Create(n, loan.amount, loan.rate, 12, 1, 2000);
-  ApplyPrepaymentList(m, everyPaymentList(n));
+  buildWithEveryPaymentPrepaid(m, n);
   const auto currency = [](const std::string& fixed) {
     return FloatToText(StrToFloat(fixed.substr(fixed.find_first_not_of(' '))), FloatStyle::Currency, 15, 2);
   };
