@@ -34,64 +34,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
 
 }  // namespace
 
-// ---- radio group -----------------------------------------------------------------------
-
-TabulonRadioGroup::TabulonRadioGroup(const QString& name, const QStringList& items, int columns, QWidget* parent)
-    : QGroupBox(parent), group_(new QButtonGroup(this)) {
-  setObjectName(name);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(2, 2, 0, 2);
-  grid->setHorizontalSpacing(0);
-  grid->setVerticalSpacing(0);
-  for (int i = 0; i < items.size(); ++i) {
-    auto* b = new QRadioButton(items[i], this);
-    b->setObjectName(name + QString::number(i));
-    SetNavyText(b);
-    group_->addButton(b, i);
-    grid->addWidget(b, i / columns, i % columns);
-    connect(b, &QRadioButton::toggled, this, &TabulonRadioGroup::itemToggled);
-    buttons_.push_back(b);
-  }
-}
-
-void TabulonRadioGroup::KeepItemsWithin(int rightEdge) {
-  QMargins m = layout()->contentsMargins();
-  m.setRight(std::max(0, x() + width() - rightEdge));
-  layout()->setContentsMargins(m);
-}
-
-int TabulonRadioGroup::ItemIndex() const { return group_->checkedId(); }
-
-void TabulonRadioGroup::SetItemIndex(int index) {
-  index = std::clamp(index, -1, Count() - 1);
-  if (index == ItemIndex()) return;
-  if (index < 0) {
-    group_->setExclusive(false);
-    group_->checkedButton()->setChecked(false);
-    group_->setExclusive(true);
-    return;
-  }
-  settingInCode_ = true;
-  pending_ = nullptr;
-  buttons_[static_cast<size_t>(index)]->setChecked(true);
-  settingInCode_ = false;
-  if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
-}
-
-void TabulonRadioGroup::itemToggled(bool checked) {
-  if (!checked || !onClick_) return;
-  if (!settingInCode_) {
-    Guarded(onClick_);
-    return;
-  }
-  // Exceptions do not pass through the toolkit's signals: keep it for SetItemIndex.
-  try {
-    onClick_();
-  } catch (...) {
-    pending_ = std::current_exception();
-  }
-}
-
 // ---- page -----------------------------------------------------------------------------------
 
 TabulonPage::TabulonPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
@@ -153,21 +95,21 @@ void TabulonPage::buildControls() {
 
   lblLeft_ = label(this, "lblLeft", "Increment Loan Amounts By", 217, 0, 207);
   lblRight_ = label(this, "lblRight", "Increment Interest Rates By", 424, 0, 172);
-  rgLoan_ = new TabulonRadioGroup(
+  rgLoan_ = new TRadioGroup(
       "rgLoan", {"$100", "$500", "$1000", "$5000", "$10000", "$50000", "$100000", "$500000", "$1000000"}, 3, this);
   rgLoan_->setGeometry(217, 13, 207, 80);
-  rgInterest_ = new TabulonRadioGroup("rgInterest", {" .125", " .25", " .375", " .5", " .625", " .75", " .875", "1.0"},
+  rgInterest_ = new TRadioGroup("rgInterest", {" .125", " .25", " .375", " .5", " .625", " .75", " .875", "1.0"},
                                       3, this);
   rgInterest_->setGeometry(424, 13, 172, 80);
-  rgPayments_ = new TabulonRadioGroup(
+  rgPayments_ = new TRadioGroup(
       "rgPayments", {"$50", "$100", "$250", "$500", "$750", "$1000", "$2500", "$5000", "$10000"}, 3, this);
   rgPayments_->setGeometry(424, 13, 172, 80);
   rgPayments_->hide();
   // The longest steps ("$1000000", and "$10000" in the narrow payment group) fit their
   // third of a group only in a face one pixel smaller than the page's.
-  for (TabulonRadioGroup* g : {rgLoan_, rgInterest_, rgPayments_})
+  for (TRadioGroup* g : {rgLoan_, rgInterest_, rgPayments_})
     for (int i = 0; i < g->Count(); ++i) g->Button(i)->setFont(ArialFont(10));
-  rgCalculate_ = new TabulonRadioGroup("rgCalculate", {"PMT (P && I)", "Loan", "Rates", "Term (Mo)"}, 4, this);
+  rgCalculate_ = new TRadioGroup("rgCalculate", {"PMT (P && I)", "Loan", "Rates", "Term (Mo)"}, 4, this);
   rgCalculate_->setTitle("Calculate:");
   SetNavyText(rgCalculate_);
   rgCalculate_->setGeometry(217, 96, 379, 42);
@@ -177,7 +119,7 @@ void TabulonPage::buildControls() {
   rgLoan_->SetItemIndex(3);
   rgInterest_->SetItemIndex(3);
   rgPayments_->SetItemIndex(3);
-  for (TabulonRadioGroup* g : {rgCalculate_, rgLoan_, rgInterest_, rgPayments_})
+  for (TRadioGroup* g : {rgCalculate_, rgLoan_, rgInterest_, rgPayments_})
     g->SetClickHandler([this, g] { rgCalculateClick(g); });
 
   grdTB_ = new TTextGrid(8, 12, this);
@@ -274,7 +216,7 @@ void TabulonPage::layOut(int calculation) {
 // The payment group keeps the loan amounts' width of 209 when terms follow them, which
 // takes it past the page's right edge; its items are kept on the page.
 void TabulonPage::keepStepItemsOnThePage() {
-  for (TabulonRadioGroup* g : {rgLoan_, rgInterest_, rgPayments_}) g->KeepItemsWithin(width());
+  for (TRadioGroup* g : {rgLoan_, rgInterest_, rgPayments_}) g->KeepItemsWithin(width());
 }
 
 void TabulonPage::resizeEvent(QResizeEvent* event) {

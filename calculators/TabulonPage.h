@@ -9,13 +9,14 @@
 //     -> the grid's axes and cells, the centre's result fields, the step texts
 //   A fill that ends early (a math error, a term that is no whole number) still shows
 //   what it computed, then its error goes on to the application-wide handler.
-#include <QGroupBox>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <exception>
 #include <functional>
 #include <vector>
+
+#include "widgets/RadioGroup.h"
 
 class QButtonGroup;
 class QLabel;
@@ -28,38 +29,6 @@ class TMoneyEdit;
 class TOvcPictureField;
 class TTextGrid;
 enum class TabulonCalculation;
-
-// A radio group: the items as radio buttons in a grid of `columns` columns. Choosing
-// an item, by a click or by SetItemIndex, runs the click handler when the index
-// changes. A user's click runs it inside Guarded(); SetItemIndex passes the handler's
-// exception on to its own caller, as any other code path would.
-class TabulonRadioGroup : public QGroupBox {
-  Q_OBJECT
-public:
-  TabulonRadioGroup(const QString& name, const QStringList& items, int columns, QWidget* parent);
-
-  int ItemIndex() const;  // -1 when no item is chosen
-  // Clamped to -1 .. Count() - 1; -1 clears the choice without running the handler.
-  void SetItemIndex(int index);
-  int Count() const { return static_cast<int>(buttons_.size()); }
-  QRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
-
-  void SetClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
-
-  // Lays the items out within the part of the group left of `rightEdge` (in the
-  // parent's coordinates), so a group that reaches past its parent still shows every
-  // item whole; the group's own geometry is not changed.
-  void KeepItemsWithin(int rightEdge);
-
-private:
-  void itemToggled(bool checked);
-
-  QButtonGroup* group_;
-  std::vector<QRadioButton*> buttons_;
-  std::function<void()> onClick_;
-  bool settingInCode_ = false;
-  std::exception_ptr pending_;
-};
 
 class TabulonPage : public QWidget {
   Q_OBJECT
@@ -104,10 +73,10 @@ public:
   TMoneyEdit* edtPayment() const { return edtPayment_; }
   TOvcPictureField* edtTotalPaid() const { return edtTotalPaid_; }
   TOvcPictureField* edtInterestPaid() const { return edtInterestPaid_; }
-  TabulonRadioGroup* rgCalculate() const { return rgCalculate_; }
-  TabulonRadioGroup* rgLoan() const { return rgLoan_; }
-  TabulonRadioGroup* rgInterest() const { return rgInterest_; }
-  TabulonRadioGroup* rgPayments() const { return rgPayments_; }
+  TRadioGroup* rgCalculate() const { return rgCalculate_; }
+  TRadioGroup* rgLoan() const { return rgLoan_; }
+  TRadioGroup* rgInterest() const { return rgInterest_; }
+  TRadioGroup* rgPayments() const { return rgPayments_; }
   TTextGrid* grdTB() const { return grdTB_; }
 
 protected:
@@ -135,10 +104,10 @@ private:
   TMoneyEdit* edtPayment_ = nullptr;
   TOvcPictureField* edtTotalPaid_ = nullptr;
   TOvcPictureField* edtInterestPaid_ = nullptr;
-  TabulonRadioGroup* rgCalculate_ = nullptr;
-  TabulonRadioGroup* rgLoan_ = nullptr;
-  TabulonRadioGroup* rgInterest_ = nullptr;
-  TabulonRadioGroup* rgPayments_ = nullptr;
+  TRadioGroup* rgCalculate_ = nullptr;
+  TRadioGroup* rgLoan_ = nullptr;
+  TRadioGroup* rgInterest_ = nullptr;
+  TRadioGroup* rgPayments_ = nullptr;
   QLabel* lblLeft_ = nullptr;
   QLabel* lblRight_ = nullptr;
   TTextGrid* grdTB_ = nullptr;

@@ -61,10 +61,10 @@ protected:
     edtPayment = find<TMoneyEdit>("edtPayment");
     edtTotalPaid = find<TOvcPictureField>("edtTotalPaid");
     edtInterestPaid = find<TOvcPictureField>("edtInterestPaid");
-    rgCalculate = find<TabulonRadioGroup>("rgCalculate");
-    rgLoan = find<TabulonRadioGroup>("rgLoan");
-    rgInterest = find<TabulonRadioGroup>("rgInterest");
-    rgPayments = find<TabulonRadioGroup>("rgPayments");
+    rgCalculate = find<TRadioGroup>("rgCalculate");
+    rgLoan = find<TRadioGroup>("rgLoan");
+    rgInterest = find<TRadioGroup>("rgInterest");
+    rgPayments = find<TRadioGroup>("rgPayments");
     grdTB = find<TTextGrid>("grdTB");
     btnPrint = find<QToolButton>("btnPrint");
     w->ShowPageByKey("TB");
@@ -84,7 +84,7 @@ protected:
     w->ResetCurrentPage();
   }
   // Chooses an item the way the user does.
-  static void click(TabulonRadioGroup* group, int index) {
+  static void click(TRadioGroup* group, int index) {
     QTest::mouseClick(group->Button(index), Qt::LeftButton);
     QCoreApplication::processEvents();
   }
@@ -113,12 +113,12 @@ protected:
   TabulonPage* page = nullptr;
   TMoneyEdit *edtLoan = nullptr, *edtInterest = nullptr, *edtPayment = nullptr;
   TOvcPictureField *edtTerm = nullptr, *edtTotalPaid = nullptr, *edtInterestPaid = nullptr;
-  TabulonRadioGroup *rgCalculate = nullptr, *rgLoan = nullptr, *rgInterest = nullptr, *rgPayments = nullptr;
+  TRadioGroup *rgCalculate = nullptr, *rgLoan = nullptr, *rgInterest = nullptr, *rgPayments = nullptr;
   TTextGrid* grdTB = nullptr;
   QToolButton* btnPrint = nullptr;
 };
 
-QStringList Items(const TabulonRadioGroup* group) {
+QStringList Items(const TRadioGroup* group) {
   QStringList items;
   for (int i = 0; i < group->Count(); ++i) items << group->Button(i)->text();
   return items;
@@ -126,7 +126,7 @@ QStringList Items(const TabulonRadioGroup* group) {
 
 // Every item of a step group shows its whole text: the indicator, its spacing and the
 // text fit the item, and the item lies inside the group's frame and on the page.
-void ExpectItemsFit(const TabulonRadioGroup* group) {
+void ExpectItemsFit(const TRadioGroup* group) {
   QCoreApplication::processEvents();  // the group's layout runs once it is shown
   const QRect inside = group->contentsRect();
   for (int i = 0; i < group->Count(); ++i) {
@@ -277,7 +277,7 @@ TEST_P(TabulonSwitch, LaysOutThePageAndRefills) {
     EXPECT_EQ(rgPayments->pos(), QPoint(p.paymentsX, 13));
     EXPECT_EQ(rgPayments->width(), p.paymentsWidth);
   }
-  for (TabulonRadioGroup* group : {rgLoan, rgInterest, rgPayments})
+  for (TRadioGroup* group : {rgLoan, rgInterest, rgPayments})
     if (group->isVisible()) ExpectItemsFit(group);
   EXPECT_EQ(find<QLabel>("lblLeft")->text(), p.left);
   EXPECT_EQ(find<QLabel>("lblRight")->text(), p.right);

@@ -1,0 +1,70 @@
+#include "widgets/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QRadioButton>
+#include <algorithm>
+#include <utility>
+
+#include "widgets/Guarded.h"
+#include "widgets/UiText.h"
+
+namespace zeb {
+
+TRadioGroup::TRadioGroup(const QString& name, const QStringList& items, int columns, QWidget* parent)
+    : QGroupBox(parent), group_(new QButtonGroup(this)) {
+  setObjectName(name);
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(2, 2, 0, 2);
+  grid->setHorizontalSpacing(0);
+  grid->setVerticalSpacing(0);
+  for (int i = 0; i < items.size(); ++i) {
+    auto* b = new QRadioButton(items[i], this);
+    b->setObjectName(name + QString::number(i));
+    SetNavyText(b);
+    group_->addButton(b, i);
+    grid->addWidget(b, i / columns, i % columns);
+    connect(b, &QRadioButton::toggled, this, &TRadioGroup::itemToggled);
+    buttons_.push_back(b);
+  }
+}
+
+void TRadioGroup::KeepItemsWithin(int rightEdge) {
+  QMargins m = layout()->contentsMargins();
+  m.setRight(std::max(0, x() + width() - rightEdge));
+  layout()->setContentsMargins(m);
+}
+
+int TRadioGroup::ItemIndex() const { return group_->checkedId(); }
+
+void TRadioGroup::SetItemIndex(int index) {
+  index = std::clamp(index, -1, Count() - 1);
+  if (index == ItemIndex()) return;
+  if (index < 0) {
+    group_->setExclusive(false);
+    group_->checkedButton()->setChecked(false);
+    group_->setExclusive(true);
+    return;
+  }
+  settingInCode_ = true;
+  pending_ = nullptr;
+  buttons_[static_cast<size_t>(index)]->setChecked(true);
+  settingInCode_ = false;
+  if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
+}
+
+void TRadioGroup::itemToggled(bool checked) {
+  if (!checked || !onClick_) return;
+  if (!settingInCode_) {
+    Guarded(onClick_);
+    return;
+  }
+  // Exceptions do not pass through the toolkit's signals: keep it for SetItemIndex.
+  try {
+    onClick_();
+  } catch (...) {
+    pending_ = std::current_exception();
+  }
+}
+
+}  // namespace zeb
