@@ -23,6 +23,9 @@
 #include "calculators/MortLib.h"
 #include "calculators/QuickCalcPage.h"
 #include "calculators/TabulonPage.h"
+#include "calculators/FutureValuesPage.h"
+#include "calculators/RatesOfReturnPage.h"
+#include "calculators/NetPresentValuesPage.h"
 #include "calculators/UnavailablePage.h"
 #include "finance/Errors.h"
 #include "finance/Regional.h"
@@ -163,10 +166,13 @@ void TfrmMain::buildPages() {
   amortization_ = new AmortizationPage(*this);
   addPage("Amort", amortization_);
   addPage("LC", new UnavailablePage("Loan Comparisons"));
-  addPage("FV", new UnavailablePage("Future Values"));
+  futureValues_ = new FutureValuesPage(*this);
+  addPage("FV", futureValues_);
   addPage("Depreciation", new UnavailablePage("Depreciation Calculator"));
-  addPage("ROR", new UnavailablePage("Rates of Return"));
-  addPage("DCF", new UnavailablePage("Net Present Values"));
+  ratesOfReturn_ = new RatesOfReturnPage(*this);
+  addPage("ROR", ratesOfReturn_);
+  netPresentValues_ = new NetPresentValuesPage(*this);
+  addPage("DCF", netPresentValues_);
   addPage("pgCapRate", new UnavailablePage("Capitalization Rate Calculator"));
   nbkMain_->setCurrentIndex(0);
 }
@@ -262,6 +268,8 @@ void TfrmMain::DisallowPrinting() {
   if (mnuFilePrint_) mnuFilePrint_->setEnabled(false);
 }
 
+void TfrmMain::EnableReset() { btnReset_->setEnabled(true); }
+
 // ---- pages --------------------------------------------------------------------------------
 
 QString TfrmMain::CurrentPageKey() const {
@@ -276,6 +284,9 @@ void TfrmMain::ResetCurrentPage() {
   if (key == "QC") quickCalc_->ResetQuickCalculators();
   else if (key == "Amort") amortization_->ResetAmortization();
   else if (key == "TB") tabulon_->ResetTabulon();
+  else if (key == "FV") futureValues_->ResetFutureValues();
+  else if (key == "ROR") ratesOfReturn_->ResetRatesOfReturn();
+  else if (key == "DCF") netPresentValues_->ResetNetPresentValues();
 }
 
 void TfrmMain::ResetAllToZero() {

@@ -39,6 +39,9 @@ class TMortgage;
 class QuickCalcPage;
 class AmortizationPage;
 class TabulonPage;
+class FutureValuesPage;
+class RatesOfReturnPage;
+class NetPresentValuesPage;
 class TRotatedLabel;
 class WelcomePage;
 class MenuPage;
@@ -77,6 +80,7 @@ public:
   // ---- PageHost ----------------------------------------------------------------------
   void AllowPrinting() override;
   void DisallowPrinting() override;
+  void EnableReset() override;
   QString CurrentPageKey() const override;
   int DefaultValueSet() const override { return defaultValueSet_; }
   void SetDefaultValueSet(int value) { defaultValueSet_ = value; }
@@ -162,6 +166,9 @@ public:
   QuickCalcPage* QuickCalc() const { return quickCalc_; }
   AmortizationPage* Amortization() const { return amortization_; }
   TabulonPage* Tabulon() const { return tabulon_; }
+  FutureValuesPage* FutureValues() const { return futureValues_; }
+  RatesOfReturnPage* RatesOfReturn() const { return ratesOfReturn_; }
+  NetPresentValuesPage* NetPresentValues() const { return netPresentValues_; }
 
   // ---- resets ------------------------------------------------------------------------
   void ResetCurrentPage();
@@ -247,6 +254,9 @@ private:
   QuickCalcPage* quickCalc_ = nullptr;
   AmortizationPage* amortization_ = nullptr;
   TabulonPage* tabulon_ = nullptr;
+  FutureValuesPage* futureValues_ = nullptr;
+  RatesOfReturnPage* ratesOfReturn_ = nullptr;
+  NetPresentValuesPage* netPresentValues_ = nullptr;
 
   // state
   QString currentFileName_;

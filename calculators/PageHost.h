@@ -14,6 +14,8 @@ public:
 
   virtual void AllowPrinting() = 0;
   virtual void DisallowPrinting() = 0;
+  // Enables the button bar's "Reset values" button.
+  virtual void EnableReset() = 0;
   // Key of the page on show: "Welcome", "Menu", "QC", "RC", "TB", "Amort", ...
   virtual QString CurrentPageKey() const = 0;
 
