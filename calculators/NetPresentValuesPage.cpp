@@ -12,7 +12,7 @@ using namespace rowpage;
 // Three columns of ten years: the year's number, then its cash flow.
 constexpr int kColumnX[3] = {2, 128, 254};
 constexpr int kYearW = 24, kFlowW = 98;
-constexpr int kRateX = 384, kRateW = 92, kResultX = 480, kResultW = 112;
+constexpr int kRateX = 384, kRateW = 100, kResultX = 488, kResultW = 106;
 constexpr int kHeadingY = 62, kFirstRowY = 82, kRowStep = 25;
 
 constexpr double kSampleFlows[9] = {9000, 0, -3000, 8000, 8200, 9000, 9350, 12500, 137580};
