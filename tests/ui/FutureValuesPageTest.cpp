@@ -5,7 +5,6 @@
 #include "app/AppInfo.h"
 #include "calculators/FutureValuesPage.h"
 #include "tests/ui/RowPageHelpers.h"
-#include "tests/ui/UiFixture.h"
 #include "widgets/ComboBox.h"
 #include "widgets/FnpNumericEdit.h"
 #include "widgets/Mneyedit.h"
@@ -14,18 +13,9 @@
 namespace zeb::test {
 namespace {
 
-class FutureValuesPageTest : public MainWindowTest {
+class FutureValuesPageTest : public RowPageTest {
 protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    window->ShowPageByKey("FV");
-    reset(0);
-    log.entries.clear();
-  }
-  void reset(int valueSet) {
-    window->SetDefaultValueSet(valueSet);
-    window->ResetCurrentPage();
-  }
+  FutureValuesPageTest() : RowPageTest("FV") {}
   const FutureValuesPage::Row& row(int n) const { return window->FutureValues()->RowFields(n - 1); }
   QString result(int n) const { return row(n).result->text().trimmed(); }
   QStringList results() const {

@@ -2,7 +2,6 @@
 #include "app/AppInfo.h"
 #include "calculators/NetPresentValuesPage.h"
 #include "tests/ui/RowPageHelpers.h"
-#include "tests/ui/UiFixture.h"
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
 
@@ -11,18 +10,9 @@ namespace {
 
 const char* const kSampleResults = "$129,493.05 $120,274.95 $111,841.28 $104,117.63 $97,037.33";
 
-class NetPresentValuesPageTest : public MainWindowTest {
+class NetPresentValuesPageTest : public RowPageTest {
 protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    window->ShowPageByKey("DCF");
-    reset(0);
-    log.entries.clear();
-  }
-  void reset(int valueSet) {
-    window->SetDefaultValueSet(valueSet);
-    window->ResetCurrentPage();
-  }
+  NetPresentValuesPageTest() : RowPageTest("DCF") {}
   NetPresentValuesPage* page() const { return window->NetPresentValues(); }
   QStringList results() const {
     QStringList r;

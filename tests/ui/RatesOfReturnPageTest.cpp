@@ -2,25 +2,15 @@
 #include "app/AppInfo.h"
 #include "calculators/RatesOfReturnPage.h"
 #include "tests/ui/RowPageHelpers.h"
-#include "tests/ui/UiFixture.h"
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
 
 namespace zeb::test {
 namespace {
 
-class RatesOfReturnPageTest : public MainWindowTest {
+class RatesOfReturnPageTest : public RowPageTest {
 protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    window->ShowPageByKey("ROR");
-    reset(0);
-    log.entries.clear();
-  }
-  void reset(int valueSet) {
-    window->SetDefaultValueSet(valueSet);
-    window->ResetCurrentPage();
-  }
+  RatesOfReturnPageTest() : RowPageTest("ROR") {}
   const RatesOfReturnPage::Row& row(int n) const { return window->RatesOfReturn()->RowFields(n - 1); }
   QStringList results() const {
     QStringList r;

@@ -11,6 +11,8 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 
+#include "tests/ui/UiFixture.h"
+
 namespace zeb::test {
 
 // Puts the focus into `field` as the Tab key does and types `keys`.
@@ -64,5 +66,25 @@ inline bool TextFits(const QLineEdit* field, const QString& text) {
   const int horizontalMargin = 2;  // the line edit's own margin on each side of its text
   return field->fontMetrics().horizontalAdvance(text) <= area.width() - 2 * horizontalMargin;
 }
+
+// A real main window on the page of `key`, reset to its zero values, no message yet.
+class RowPageTest : public MainWindowTest {
+protected:
+  explicit RowPageTest(const char* key) : key_(key) {}
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window->ShowPageByKey(key_);
+    reset(0);
+    log.entries.clear();
+  }
+  // The one-page reset: zero values for 0, sample values otherwise.
+  void reset(int valueSet) {
+    window->SetDefaultValueSet(valueSet);
+    window->ResetCurrentPage();
+  }
+
+private:
+  const char* key_;
+};
 
 }  // namespace zeb::test
