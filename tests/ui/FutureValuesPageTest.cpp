@@ -148,6 +148,8 @@ TEST_F(FutureValuesFailureTest, OnlyTheFirstBoxIsPutRight) {
       {"fourth_pasted_upper_case", 4, "DAILY", false, "DAILY", StoppedAt(4)},
       {"fifth_pasted_with_a_blank", 5, " Daily", false, " Daily", StoppedAt(5)},
       {"second_typed_lower_case_completes", 2, "quarterly", true, "Quarterly", {}},
+      {"second_backspace_takes_back_the_proposal", 2, "Q\b", true, "Q", StoppedAt(2)},
+      {"first_backspace_puts_it_right", 1, "Q\b", true, "Monthly", kNewResults},
   };
   for (const auto& c : cases) {
     TComboBox* box = row(c.row).compounding;
