@@ -273,6 +273,9 @@ TEST_F(Navigation, FocusAfterEntryFollowsThePage) {
       {"quick_calculators_the_page_area", "QC", "nbkMain"},
       {"tabulon_solving_payments_the_loan", "TB", "edtLoan"},
       {"amortization_the_loan_amount", "Amort", "edtMortAmt"},
+      {"future_values_the_first_balance", "FV", "edtFVp1"},
+      {"rates_of_return_the_first_beginning_balance", "ROR", "edtRORBV1"},
+      {"net_present_values_the_first_year", "DCF", "edtDCFYear1"},
   };
   for (const FocusCase& c : cases) {
     SCOPED_TRACE(c.name);
