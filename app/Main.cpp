@@ -23,6 +23,8 @@
 #include "calculators/MortLib.h"
 #include "calculators/QuickCalcPage.h"
 #include "calculators/TabulonPage.h"
+#include "calculators/LoanComparisonPage.h"
+#include "calculators/RefinancingPage.h"
 #include "calculators/UnavailablePage.h"
 #include "finance/Errors.h"
 #include "finance/Regional.h"
@@ -157,12 +159,14 @@ void TfrmMain::buildPages() {
   addPage("Menu", menu_);
   quickCalc_ = new QuickCalcPage(*this);
   addPage("QC", quickCalc_);
-  addPage("RC", new UnavailablePage("Refinancing Calculator"));
+  refinancing_ = new RefinancingPage(*this);
+  addPage("RC", refinancing_);
   tabulon_ = new TabulonPage(*this);
   addPage("TB", tabulon_);
   amortization_ = new AmortizationPage(*this);
   addPage("Amort", amortization_);
-  addPage("LC", new UnavailablePage("Loan Comparisons"));
+  loanComparisons_ = new LoanComparisonPage(*this);
+  addPage("LC", loanComparisons_);
   addPage("FV", new UnavailablePage("Future Values"));
   addPage("Depreciation", new UnavailablePage("Depreciation Calculator"));
   addPage("ROR", new UnavailablePage("Rates of Return"));
@@ -276,6 +280,8 @@ void TfrmMain::ResetCurrentPage() {
   if (key == "QC") quickCalc_->ResetQuickCalculators();
   else if (key == "Amort") amortization_->ResetAmortization();
   else if (key == "TB") tabulon_->ResetTabulon();
+  else if (key == "LC") loanComparisons_->ResetLoanComparisons();
+  else if (key == "RC") refinancing_->ResetRefinancing();
 }
 
 void TfrmMain::ResetAllToZero() {

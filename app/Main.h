@@ -39,6 +39,8 @@ class TMortgage;
 class QuickCalcPage;
 class AmortizationPage;
 class TabulonPage;
+class LoanComparisonPage;
+class RefinancingPage;
 class TRotatedLabel;
 class WelcomePage;
 class MenuPage;
@@ -162,6 +164,8 @@ public:
   QuickCalcPage* QuickCalc() const { return quickCalc_; }
   AmortizationPage* Amortization() const { return amortization_; }
   TabulonPage* Tabulon() const { return tabulon_; }
+  LoanComparisonPage* LoanComparisons() const { return loanComparisons_; }
+  RefinancingPage* Refinancing() const { return refinancing_; }
 
   // ---- resets ------------------------------------------------------------------------
   void ResetCurrentPage();
@@ -247,6 +251,8 @@ private:
   QuickCalcPage* quickCalc_ = nullptr;
   AmortizationPage* amortization_ = nullptr;
   TabulonPage* tabulon_ = nullptr;
+  LoanComparisonPage* loanComparisons_ = nullptr;
+  RefinancingPage* refinancing_ = nullptr;
 
   // state
   QString currentFileName_;
