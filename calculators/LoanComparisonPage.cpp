@@ -21,9 +21,9 @@ struct Column {
   int width;
 };
 constexpr Column kColumns[] = {
-    {"Loan Amount", 4, 86},     {"Interest Rate", 92, 72},  {"# of Pmts", 166, 44},
-    {"# of Points", 212, 56},   {"Payment", 270, 74},       {"Total Paid", 346, 84},
-    {"Interest Paid", 432, 80}, {"Cost of Points", 514, 78},
+    {"Loan Amount", 4, 88},     {"Interest Rate", 94, 70},  {"# of Pmts", 166, 42},
+    {"# of Points", 210, 46},   {"Payment", 258, 76},       {"Total Paid", 336, 88},
+    {"Interest Paid", 426, 88}, {"Cost of Points", 516, 78},
 };
 constexpr int kFirstRowY = 86;
 constexpr int kRowStep = 30;
