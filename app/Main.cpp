@@ -26,6 +26,8 @@
 #include "calculators/FutureValuesPage.h"
 #include "calculators/RatesOfReturnPage.h"
 #include "calculators/NetPresentValuesPage.h"
+#include "calculators/LoanComparisonPage.h"
+#include "calculators/RefinancingPage.h"
 #include "calculators/UnavailablePage.h"
 #include "finance/Errors.h"
 #include "finance/Regional.h"
@@ -160,12 +162,14 @@ void TfrmMain::buildPages() {
   addPage("Menu", menu_);
   quickCalc_ = new QuickCalcPage(*this);
   addPage("QC", quickCalc_);
-  addPage("RC", new UnavailablePage("Refinancing Calculator"));
+  refinancing_ = new RefinancingPage(*this);
+  addPage("RC", refinancing_);
   tabulon_ = new TabulonPage(*this);
   addPage("TB", tabulon_);
   amortization_ = new AmortizationPage(*this);
   addPage("Amort", amortization_);
-  addPage("LC", new UnavailablePage("Loan Comparisons"));
+  loanComparisons_ = new LoanComparisonPage(*this);
+  addPage("LC", loanComparisons_);
   futureValues_ = new FutureValuesPage(*this);
   addPage("FV", futureValues_);
   addPage("Depreciation", new UnavailablePage("Depreciation Calculator"));
@@ -287,6 +291,8 @@ void TfrmMain::ResetCurrentPage() {
   else if (key == "FV") futureValues_->ResetFutureValues();
   else if (key == "ROR") ratesOfReturn_->ResetRatesOfReturn();
   else if (key == "DCF") netPresentValues_->ResetNetPresentValues();
+  else if (key == "LC") loanComparisons_->ResetLoanComparisons();
+  else if (key == "RC") refinancing_->ResetRefinancing();
 }
 
 void TfrmMain::ResetAllToZero() {

@@ -42,6 +42,8 @@ class TabulonPage;
 class FutureValuesPage;
 class RatesOfReturnPage;
 class NetPresentValuesPage;
+class LoanComparisonPage;
+class RefinancingPage;
 class TRotatedLabel;
 class WelcomePage;
 class MenuPage;
@@ -169,6 +171,8 @@ public:
   FutureValuesPage* FutureValues() const { return futureValues_; }
   RatesOfReturnPage* RatesOfReturn() const { return ratesOfReturn_; }
   NetPresentValuesPage* NetPresentValues() const { return netPresentValues_; }
+  LoanComparisonPage* LoanComparisons() const { return loanComparisons_; }
+  RefinancingPage* Refinancing() const { return refinancing_; }
 
   // ---- resets ------------------------------------------------------------------------
   void ResetCurrentPage();
@@ -257,6 +261,8 @@ private:
   FutureValuesPage* futureValues_ = nullptr;
   RatesOfReturnPage* ratesOfReturn_ = nullptr;
   NetPresentValuesPage* netPresentValues_ = nullptr;
+  LoanComparisonPage* loanComparisons_ = nullptr;
+  RefinancingPage* refinancing_ = nullptr;
 
   // state
   QString currentFileName_;

@@ -138,13 +138,17 @@ month you expect to sell the property.</p>
 Remaining</b> and the <b>Payment</b>.</li>
 <li><b>New loan:</b> <b>New Balance</b>, <b>Term in Months</b> and <b>Interest
 Rate</b>; the page shows its <b>Payment</b>.</li>
-<li><b>Closing Costs</b>: the costs of the new loan. Type a total, or itemise the fees
-in the closing-cost panel and let it add them up.</li>
+<li><b>Closing Costs</b>: the costs of the new loan. The button beside it opens the
+<b>Itemized Closing Costs</b> panel: type each of the twelve fees and the panel adds
+them up into Closing Costs (a total typed straight into Closing Costs gives way to the
+fees' sum when you leave it). <b>OK</b> closes the panel and recalculates; the clear
+button beside it zeroes every fee.</li>
 <li><b>Months Until You Will Sell</b>: the horizon of the comparison.</li>
 </ul>
 <p><b>Results:</b> the monthly payment savings and their total up to the sale, the
 equity (principal paid down) under each loan by then, the equity savings, and the
-<b>Total Saved</b> after closing costs. A negative saving is a cost.</p>
+<b>Total Saved</b> after closing costs. A negative saving is a cost. The savings are
+recalculated when you leave a term, rate, payments or months field.</p>
 <p><b>Example:</b> a 100,000.00 loan at 8.75 % for 360 months, nothing paid yet, against
 a new 100,000.00 loan at 7.25 % for 240 months, no closing costs, selling in 240
 months: the new payment is $790.38, $3.68 a month more ($882.14 in total), but the new

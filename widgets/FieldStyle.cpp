@@ -7,7 +7,10 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "widgets/Messages.h"
 
@@ -197,6 +200,40 @@ void TFieldEdit::focusInEvent(QFocusEvent* event) {
 void TFieldEdit::focusOutEvent(QFocusEvent* event) {
   awaitingFirstClick_ = false;
   QLineEdit::focusOutEvent(event);
+}
+
+namespace {
+// QLineEdit's own gap between the contents rectangle and the text.
+constexpr int kLineEditTextMargin = 2;
+}  // namespace
+
+QRect TFieldEdit::textArea() const {
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  const QMargins m = textMargins();
+  return style()
+      ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+      .adjusted(m.left() + kLineEditTextMargin, m.top(), -(m.right() + kLineEditTextMargin), -m.bottom());
+}
+
+// The blanks that pad a picture field's text to its mask's length do not count.
+bool TFieldEdit::ShowsWholeText() const {
+  return fontMetrics().horizontalAdvance(text().trimmed()) <= textArea().width();
+}
+
+void TFieldEdit::paintEvent(QPaintEvent* event) {
+  if (hasFocus() || fontMetrics().horizontalAdvance(text()) <= textArea().width()) {
+    QLineEdit::paintEvent(event);
+    return;
+  }
+  QPainter p(this);
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+  const QRect area = textArea();
+  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+  p.drawText(area, (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
+             fontMetrics().elidedText(text().trimmed(), Qt::ElideRight, area.width()));
 }
 
 void TFieldEdit::mouseReleaseEvent(QMouseEvent* event) {

@@ -54,6 +54,11 @@ public:
   FieldEdit EditState() const;
   void SetEditState(const FieldEdit& edit);
 
+  // Whether the whole text fits the field. A text that does not is drawn elided ("…")
+  // while the field is not being edited, never scrolled into a shorter, different
+  // number; in editing it scrolls with the caret as usual.
+  bool ShowsWholeText() const;
+
 protected:
   // What the kinds answer; each returns the new edit.
   virtual KeyResult ApplyKey(const FieldEdit& edit, FieldKey key) = 0;
@@ -71,6 +76,7 @@ protected:
   void inputMethodEvent(QInputMethodEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
   // Shows the result of a user action; beeps when it was refused.
   void Show(const KeyResult& result);
@@ -78,6 +84,7 @@ protected:
   void PasteText(const QString& text);
 
 private:
+  QRect textArea() const;
   // The field has the focus and neither a click nor a key has placed the caret since.
   bool awaitingFirstClick_ = false;
 };
