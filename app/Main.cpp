@@ -20,6 +20,8 @@
 #include "app/MenuPage.h"
 #include "app/WelcomePage.h"
 #include "calculators/AmortizationPage.h"
+#include "calculators/CapRatePage.h"
+#include "calculators/DepreciationPage.h"
 #include "calculators/MortLib.h"
 #include "calculators/QuickCalcPage.h"
 #include "calculators/TabulonPage.h"
@@ -164,10 +166,12 @@ void TfrmMain::buildPages() {
   addPage("Amort", amortization_);
   addPage("LC", new UnavailablePage("Loan Comparisons"));
   addPage("FV", new UnavailablePage("Future Values"));
-  addPage("Depreciation", new UnavailablePage("Depreciation Calculator"));
+  depreciation_ = new DepreciationPage(*this);
+  addPage("Depreciation", depreciation_);
   addPage("ROR", new UnavailablePage("Rates of Return"));
   addPage("DCF", new UnavailablePage("Net Present Values"));
-  addPage("pgCapRate", new UnavailablePage("Capitalization Rate Calculator"));
+  capRate_ = new CapRatePage(*this);
+  addPage("pgCapRate", capRate_);
   nbkMain_->setCurrentIndex(0);
 }
 
@@ -276,6 +280,8 @@ void TfrmMain::ResetCurrentPage() {
   if (key == "QC") quickCalc_->ResetQuickCalculators();
   else if (key == "Amort") amortization_->ResetAmortization();
   else if (key == "TB") tabulon_->ResetTabulon();
+  else if (key == "Depreciation") depreciation_->ResetDepreciation();
+  else if (key == "pgCapRate") capRate_->ResetCapRate();
 }
 
 void TfrmMain::ResetAllToZero() {

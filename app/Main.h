@@ -39,6 +39,8 @@ class TMortgage;
 class QuickCalcPage;
 class AmortizationPage;
 class TabulonPage;
+class CapRatePage;
+class DepreciationPage;
 class TRotatedLabel;
 class WelcomePage;
 class MenuPage;
@@ -162,6 +164,8 @@ public:
   QuickCalcPage* QuickCalc() const { return quickCalc_; }
   AmortizationPage* Amortization() const { return amortization_; }
   TabulonPage* Tabulon() const { return tabulon_; }
+  CapRatePage* CapRate() const { return capRate_; }
+  DepreciationPage* Depreciation() const { return depreciation_; }
 
   // ---- resets ------------------------------------------------------------------------
   void ResetCurrentPage();
@@ -247,6 +251,8 @@ private:
   QuickCalcPage* quickCalc_ = nullptr;
   AmortizationPage* amortization_ = nullptr;
   TabulonPage* tabulon_ = nullptr;
+  CapRatePage* capRate_ = nullptr;
+  DepreciationPage* depreciation_ = nullptr;
 
   // state
   QString currentFileName_;
