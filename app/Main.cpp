@@ -20,6 +20,8 @@
 #include "app/MenuPage.h"
 #include "app/WelcomePage.h"
 #include "calculators/AmortizationPage.h"
+#include "calculators/CapRatePage.h"
+#include "calculators/DepreciationPage.h"
 #include "calculators/MortLib.h"
 #include "calculators/QuickCalcPage.h"
 #include "calculators/TabulonPage.h"
@@ -172,12 +174,14 @@ void TfrmMain::buildPages() {
   addPage("LC", loanComparisons_);
   futureValues_ = new FutureValuesPage(*this);
   addPage("FV", futureValues_);
-  addPage("Depreciation", new UnavailablePage("Depreciation Calculator"));
+  depreciation_ = new DepreciationPage(*this);
+  addPage("Depreciation", depreciation_);
   ratesOfReturn_ = new RatesOfReturnPage(*this);
   addPage("ROR", ratesOfReturn_);
   netPresentValues_ = new NetPresentValuesPage(*this);
   addPage("DCF", netPresentValues_);
-  addPage("pgCapRate", new UnavailablePage("Capitalization Rate Calculator"));
+  capRate_ = new CapRatePage(*this);
+  addPage("pgCapRate", capRate_);
   nbkMain_->setCurrentIndex(0);
 }
 
@@ -293,6 +297,8 @@ void TfrmMain::ResetCurrentPage() {
   else if (key == "DCF") netPresentValues_->ResetNetPresentValues();
   else if (key == "LC") loanComparisons_->ResetLoanComparisons();
   else if (key == "RC") refinancing_->ResetRefinancing();
+  else if (key == "Depreciation") depreciation_->ResetDepreciation();
+  else if (key == "pgCapRate") capRate_->ResetCapRate();
 }
 
 void TfrmMain::ResetAllToZero() {

@@ -44,6 +44,8 @@ class RatesOfReturnPage;
 class NetPresentValuesPage;
 class LoanComparisonPage;
 class RefinancingPage;
+class CapRatePage;
+class DepreciationPage;
 class TRotatedLabel;
 class WelcomePage;
 class MenuPage;
@@ -173,6 +175,8 @@ public:
   NetPresentValuesPage* NetPresentValues() const { return netPresentValues_; }
   LoanComparisonPage* LoanComparisons() const { return loanComparisons_; }
   RefinancingPage* Refinancing() const { return refinancing_; }
+  CapRatePage* CapRate() const { return capRate_; }
+  DepreciationPage* Depreciation() const { return depreciation_; }
 
   // ---- resets ------------------------------------------------------------------------
   void ResetCurrentPage();
@@ -263,6 +267,8 @@ private:
   NetPresentValuesPage* netPresentValues_ = nullptr;
   LoanComparisonPage* loanComparisons_ = nullptr;
   RefinancingPage* refinancing_ = nullptr;
+  CapRatePage* capRate_ = nullptr;
+  DepreciationPage* depreciation_ = nullptr;
 
   // state
   QString currentFileName_;

@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Application.h"
+#include "bench/UiBenchApp.h"
 #include "app/Main.h"
 #include "calculators/Amortization.h"
 #include "calculators/AmortizationPage.h"
@@ -32,16 +32,6 @@
 
 namespace zeb {
 namespace {
-
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "bench_ui";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (!app) app = new TApplication(argc, argv);
-  return *app;
-}
 
 double residentMb() {
   std::ifstream status("/proc/self/status");
@@ -58,7 +48,7 @@ struct AmortWindow {
   AmortizationPage* page = nullptr;
 
   explicit AmortWindow(int n) {
-    application();
+    BenchApplication();
     window = std::make_unique<TfrmMain>();
     window->show();
     window->ShowPageByKey("Amort");

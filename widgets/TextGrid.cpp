@@ -1,6 +1,7 @@
 #include "widgets/TextGrid.h"
 
 #include <QAbstractTableModel>
+#include <algorithm>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
@@ -9,7 +10,8 @@
 
 namespace zeb {
 
-// Model rows are grid rows 1..n-1; grid row 0 is the horizontal header.
+// Model rows are grid rows fixedRows..n-1; with a fixed row, grid row 0 is the
+// horizontal header.
 class TextGridModel : public QAbstractTableModel {
 public:
   TextGridModel(int cols, int rows, QObject* parent) : QAbstractTableModel(parent) { resize(cols, rows); }
@@ -51,10 +53,10 @@ public:
     cells_[idx(c, r, cols_)] = std::move(text);
     if (updating_) {
       dirty_ = true;
-    } else if (r == 0) {
+    } else if (r < fixedRows) {
       emit headerDataChanged(Qt::Horizontal, c, c);
     } else {
-      const QModelIndex i = index(r - 1, c);
+      const QModelIndex i = index(r - fixedRows, c);
       emit dataChanged(i, i, {Qt::DisplayRole});
     }
   }
@@ -99,13 +101,19 @@ public:
     refresh();
   }
   int fixedCols = 0;
+  int fixedRows = 1;
+  void setFixedRows(int count) {
+    beginResetModel();
+    fixedRows = count;
+    endResetModel();
+  }
 
-  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_ - 1; }
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_ - fixedRows; }
   int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
 
   QVariant data(const QModelIndex& i, int role) const override {
     if (!i.isValid()) return {};
-    const int c = i.column(), r = i.row() + 1;
+    const int c = i.column(), r = i.row() + fixedRows;
     switch (role) {
       case Qt::DisplayRole:
         return cell(c, r);
@@ -128,7 +136,7 @@ public:
   }
 
   QVariant headerData(int section, Qt::Orientation o, int role) const override {
-    if (o != Qt::Horizontal) return {};
+    if (o != Qt::Horizontal || fixedRows == 0) return {};
     if (role == Qt::DisplayRole) return cell(section, 0);
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     return {};
@@ -147,8 +155,8 @@ private:
       dirty_ = true;
       return;
     }
-    if (r == 0) return;
-    const QModelIndex i = index(r - 1, c);
+    if (r < fixedRows) return;
+    const QModelIndex i = index(r - fixedRows, c);
     emit dataChanged(i, i);
   }
 
@@ -176,7 +184,7 @@ TTextGrid::TTextGrid(int colCount, int rowCount, QWidget* parent)
   setTextElideMode(Qt::ElideNone);  // a text wider than its cell is clipped, as in a classic grid
   setMouseTracking(true);
   connect(this, &QTableView::clicked, this,
-          [this](const QModelIndex& i) { emit cellClicked(i.column(), i.row() + 1); });
+          [this](const QModelIndex& i) { emit cellClicked(i.column(), i.row() + model_->fixedRows); });
 }
 
 int TTextGrid::ColCount() const { return model_->cols(); }
@@ -199,6 +207,11 @@ void TTextGrid::SetDefaultRowHeight(int height) {
   horizontalHeader()->setFixedHeight(height + 2);
 }
 void TTextGrid::SetStretchLastColumn(bool on) { horizontalHeader()->setStretchLastSection(on); }
+void TTextGrid::SetFixedRows(int count) {
+  model_->setFixedRows(std::clamp(count, 0, 1));
+  horizontalHeader()->setVisible(model_->fixedRows == 1);
+}
+int TTextGrid::FixedRows() const { return model_->fixedRows; }
 void TTextGrid::SetFixedCols(int count) {
   fixedCols_ = count;
   model_->fixedCols = count;
@@ -210,8 +223,8 @@ void TTextGrid::SetCellTextColor(int col, int row, const QColor& color) { model_
 void TTextGrid::ClearCellColors() { model_->clearColors(); }
 
 void TTextGrid::SelectCell(int col, int row) {
-  if (row < 1 || row >= RowCount() || col < 0 || col >= ColCount()) return;
-  const QModelIndex i = model_->index(row - 1, col);
+  if (row < model_->fixedRows || row >= RowCount() || col < 0 || col >= ColCount()) return;
+  const QModelIndex i = model_->index(row - model_->fixedRows, col);
   selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
 }
 
@@ -227,7 +240,7 @@ int TTextGrid::SelectedCol() const {
 
 int TTextGrid::SelectedRow() const {
   const QModelIndex i = selectionModel()->currentIndex();
-  return i.isValid() && selectionModel()->isSelected(i) ? i.row() + 1 : -1;
+  return i.isValid() && selectionModel()->isSelected(i) ? i.row() + model_->fixedRows : -1;
 }
 
 void TTextGrid::mouseMoveEvent(QMouseEvent* event) { QTableView::mouseMoveEvent(event); }

@@ -3,7 +3,8 @@
 //
 // Cells are addressed (column, row) with row 0 the fixed heading row, so RowCount()
 // counts the heading row too, as the pages expect. The heading row is drawn as the
-// view's header and stays in place while the rows scroll. Cells of rows the grid does
+// view's header and stays in place while the rows scroll. A grid without a fixed row
+// (SetFixedRows(0)) shows no header, and its row 0 is its first data row. Cells of rows the grid does
 // not have read as empty. Storage is a flat vector of UTF-8 texts behind a model, so a
 // 32,767-row schedule fills and scrolls quickly; BeginUpdate / EndUpdate batch a fill.
 #include <QColor>
@@ -40,6 +41,9 @@ public:
   int ColWidth(int col) const;
   void SetDefaultRowHeight(int height);
   void SetStretchLastColumn(bool on);
+  // 1 (the default): row 0 is the heading row; 0: every row is a data row.
+  void SetFixedRows(int count);
+  int FixedRows() const;
   // Column 0 drawn as a fixed (heading) column.
   void SetFixedCols(int count);
   int FixedCols() const { return fixedCols_; }
@@ -49,7 +53,7 @@ public:
   void SetCellTextColor(int col, int row, const QColor& color);
   void ClearCellColors();
 
-  // Selection by (col, row) with row >= 1; (-1, -1) when none.
+  // Selection by (col, row) of a data row; (-1, -1) when none.
   void SelectCell(int col, int row);
   void ClearCellSelection();
   int SelectedCol() const;
