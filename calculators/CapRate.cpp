@@ -1,10 +1,11 @@
 #include "calculators/CapRate.h"
 
 #include <cmath>
+#include <string>
 
 #include "finance/Errors.h"
 #include "finance/FpuScope.h"
-#include "widgets/model/MoneyField.h"
+#include "finance/TextForms.h"
 
 namespace zeb {
 
@@ -26,9 +27,13 @@ std::array<double, kCapRateRows> SolveCapRates(CapRateSolveFor solveFor, const C
         break;
     }
     fpu.check();
-    // A field showing stars, or a value read back from stars, is no result.
-    if (!std::isfinite(x) || std::fabs(x) >= static_cast<double>(kMoneyOverflow))
-      throw EMathError("Invalid floating point operation");
+    // A value read back from a field showing stars is no number; a result wider than
+    // the page's fields would show cut.
+    if (!std::isfinite(x)) throw EMathError("Invalid floating point operation");
+    const int decimals = solveFor == CapRateSolveFor::CapitalizationRate ? 5 : 2;
+    const std::string text = FormatMoneyPicture(x, decimals);
+    if (text.size() - (text.front() == '-' ? 1 : 0) > static_cast<size_t>(kCapRateFieldLength))
+      throw EMathError("Floating point overflow");
     results[static_cast<size_t>(i)] = x;
   }
   return results;

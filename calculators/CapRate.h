@@ -13,8 +13,9 @@
 //
 // All five results are computed before the page writes any of them, so a failure
 // (solving for the value with a rate of 0 and an income other than 0, a result that is
-// not finite or too large for a money field to show) throws EMathError and changes no
-// row. Arithmetic is in double precision, in the order of the formulas above.
+// not finite, or one whose text is longer than the fields' 16 characters, such as
+// 99,999,999,999.99 or 100,000,000.00000) throws EMathError and changes no row.
+// Arithmetic is in double precision, in the order of the formulas above.
 #include <array>
 
 namespace zeb {
@@ -23,6 +24,9 @@ namespace zeb {
 enum class CapRateSolveFor { NetOperatingIncome = 0, Value = 1, CapitalizationRate = 2 };
 
 inline constexpr int kCapRateRows = 5;
+// The MaxLength of the page's fields: 9,999,999,999.99 and 99,999,999.99999 (a minus
+// sign in front is not counted).
+inline constexpr int kCapRateFieldLength = 16;
 
 struct CapRateRow {
   double income = 0;

@@ -26,15 +26,29 @@ namespace {
 
 constexpr int kGridColumnWidths[] = {49, 87, 87, 87};
 
-// Draws a selected or current cell like any other: no selection shows.
-class PlainCellDelegate : public QStyledItemDelegate {
+// Draws a selected or current cell like any other, so no selection shows; an amount
+// wider than its column is drawn in a smaller face so that it shows whole (and only
+// beyond the smallest face with an ellipsis), never cut into a different number.
+class ScheduleCellDelegate : public QStyledItemDelegate {
 public:
   using QStyledItemDelegate::QStyledItemDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QStyleOptionViewItem plain(option);
-    plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-    QStyledItemDelegate::paint(painter, plain, index);
+
+protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    const int room = option->rect.width() - 4;
+    const int wide = QFontMetrics(option->font).horizontalAdvance(option->text);
+    if (room > 0 && wide > room && option->font.pixelSize() > 0) {
+      QFont smaller = option->font;
+      smaller.setPixelSize(std::max(kSmallestPixelSize, option->font.pixelSize() * room / wide));
+      option->font = smaller;
+      option->textElideMode = Qt::ElideRight;
+    }
   }
+
+private:
+  static constexpr int kSmallestPixelSize = 7;
 };
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h = 16) {
@@ -123,7 +137,7 @@ DepreciationPage::DepreciationPage(PageHost& host, QWidget* parent) : QWidget(pa
   grdDepreciation_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdDepreciation_->setTabKeyNavigation(false);
   grdDepreciation_->setFont(ArialFont(11));
-  grdDepreciation_->setItemDelegate(new PlainCellDelegate(grdDepreciation_));
+  grdDepreciation_->setItemDelegate(new ScheduleCellDelegate(grdDepreciation_));
   {
     QPalette pal = grdDepreciation_->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

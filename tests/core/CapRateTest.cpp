@@ -34,12 +34,10 @@ TEST(CapRate, EachModeSolvesItsColumn) {
       {"negative_rate_gives_negative_value", S::Value, {90000, 0, -9}, 2, "-1,000,000.00"},
       {"rate_of_minus_100", S::NetOperatingIncome, {0, 2000000, -100}, 2, "-2,000,000.00"},
       {"rate_below_minus_100", S::Value, {50000, 0, -250}, 2, "-20,000.00"},
-      // The typed maxima: 9,999,999,999.99 and 99,999,999.99999.
-      {"income_at_the_fields_maxima", S::NetOperatingIncome, {0, 9999999999.99, 99999999.99999}, 2,
-       "9,999,999,999,989,000.00"},
-      {"value_from_the_smallest_rate", S::Value, {9999999999.99, 0, 0.00001}, 2, "99,999,999,999,899,984.00"},
-      {"rate_from_the_smallest_value", S::CapitalizationRate, {9999999999.99, 0.01, 0}, 5,
-       "99,999,999,999,900.00000"},
+      // The widest results the fields show whole.
+      {"widest_income", S::NetOperatingIncome, {0, 9999999999.99, 100}, 2, "9,999,999,999.99"},
+      {"widest_negative_value", S::Value, {-99999999.9999, 0, 1}, 2, "-9,999,999,999.99"},
+      {"widest_rate", S::CapitalizationRate, {99999999.99999, 100, 0}, 5, "99,999,999.99999"},
   };
   for (const SolveCase& c : cases) {
     CapRateRows rows{};
@@ -71,7 +69,12 @@ TEST(CapRate, FailuresRaiseMathError) {
       {"value_at_rate_0", S::Value, {90000, 0, 0}},
       {"value_at_rate_0_negative_income", S::Value, {-1, 0, 0}},
       {"income_overflows", S::NetOperatingIncome, {0, 1e300, 1e300}},
-      {"value_too_large_for_a_field", S::Value, {1e15, 0, 0.00001}},
+      // The typed maxima: 9,999,999,999.99 and 99,999,999.99999.
+      {"income_at_the_fields_maxima", S::NetOperatingIncome, {0, 9999999999.99, 99999999.99999}},
+      {"value_from_the_smallest_rate", S::Value, {9999999999.99, 0, 0.00001}},
+      {"rate_from_the_smallest_value", S::CapitalizationRate, {9999999999.99, 0.01, 0}},
+      {"income_one_cent_too_wide", S::NetOperatingIncome, {0, 10000000000, 100}},
+      {"rate_too_wide", S::CapitalizationRate, {100000000, 100, 0}},
       {"income_from_a_field_showing_stars", S::NetOperatingIncome, {0, nan, 5}},
       {"rate_from_a_field_showing_stars", S::CapitalizationRate, {nan, 1000, 0}},
       {"value_from_a_field_showing_stars", S::Value, {90000, 0, nan}},

@@ -215,6 +215,26 @@ TEST_F(CapRatePageTest, ValueAtRateZeroChangesNoRowAndShowsTheCalculationMessage
   for (int r = 1; r <= 5; ++r) EXPECT_EQ(text(1, r), values[r - 1]) << "row " << r;
 }
 
+// The widest result shows whole in its field; one the field could only show cut is
+// refused with the calculation message.
+TEST_F(CapRatePageTest, ResultsAtTheFieldsMaxima) {
+  choose(0);
+  ASSERT_EQ(focusName(), "edtCRValue1");
+  log.entries.clear();
+  typeAndTab("9999999999.99");
+  typeAndTab("100");
+  EXPECT_TRUE(log.entries.empty());
+  TMoneyEdit* income = field(0, 1);
+  EXPECT_EQ(income->text(), "9,999,999,999.99");
+  EXPECT_LE(income->fontMetrics().horizontalAdvance(income->text()), income->width() - 8) << "shown whole";
+
+  field(2, 1)->setFocus();
+  field(2, 1)->selectAll();
+  typeAndTab("99999999.99999");
+  EXPECT_EQ(log.informationTexts(), QStringList({kMathErrorMessage}));
+  EXPECT_EQ(income->text(), "9,999,999,999.99");
+}
+
 TEST_F(CapRatePageTest, ResetsWriteZerosChooseTheRateAndRecompute) {
   for (const char* item : {"mnuResetThisZero", "mnuResetSamples"}) {
     SCOPED_TRACE(item);

@@ -115,6 +115,7 @@ TEST_F(DepreciationPageTest, Controls) {
     EXPECT_EQ(focusName(), name);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
+  EXPECT_NE(focusName(), "grdDepreciation") << "one Tab leaves the grid";
   const char* const names[][2] = {{"edtOriginalCost", "Original Cost"},
                                   {"edtSalvageValue", "Salvage Value"},
                                   {"edtDepreciationPeriod", "Depreciation Period"},
@@ -250,6 +251,33 @@ TEST_F(DepreciationPageTest, SalvageAboveCostIsShownNegative) {
   typeInputs("1000", "1600", "2");
   EXPECT_EQ(rows(), Rows({"1|$1,000.00|($300.00)|($300.00)", "2|$1,300.00|($300.00)|($600.00)"}));
   EXPECT_EQ(total(), "-$600.00");  // the picture field's own negative form
+}
+
+// Text pixels of the cell (col, row) in the grid's picture: the columns of the cell's
+// inner width that hold a dark pixel.
+std::vector<int> inkColumns(const QImage& image, const QRect& cell) {
+  std::vector<int> columns;
+  for (int x = cell.left() + 1; x < cell.right() - 1; ++x)
+    for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+      if (image.pixelColor(x, y).lightness() < 128) {
+        columns.push_back(x);
+        break;
+      }
+  return columns;
+}
+
+TEST_F(DepreciationPageTest, TheWidestAmountsShowWholeInTheirColumns) {
+  typeInputs("9999999999.99", "0", "1");
+  ASSERT_EQ(grid->Cell(1, 0), "$9,999,999,999.99");
+  const QImage image = grid->viewport()->grab().toImage();
+  for (int c = 1; c < 4; ++c) {
+    const QRect cell = grid->visualRect(grid->model()->index(0, c));
+    const std::vector<int> ink = inkColumns(image, cell);
+    ASSERT_FALSE(ink.empty()) << "column " << c;
+    // Not cut at either edge: blank space left and right of the text.
+    EXPECT_GT(ink.front(), cell.left() + 2) << "column " << c;
+    EXPECT_LT(ink.back(), cell.right() - 3) << "column " << c;
+  }
 }
 
 TEST_F(DepreciationPageTest, ClickingTheGridRebuildsItAndShowsNoSelection) {
