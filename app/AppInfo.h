@@ -5,6 +5,8 @@
 namespace zeb {
 
 inline const QString kAppTitle = QStringLiteral("ZEB Devovederi Dunmarrow, 2.1.02");
+inline const QString kAppVersion = QStringLiteral("2.1.02");
+inline const QString kCompileDate = QStringLiteral("05/29/2002");
 inline const QString kSponsorName = QStringLiteral("Quorvane");
 inline const QString kWelcomeStatus = QStringLiteral(" Welcome to ZEB Devovederi Dunmarrow, 2.1.02");
 inline const QString kHelpFileName = QStringLiteral("ZEBcalc.hlp");

@@ -1,8 +1,6 @@
 // The main window's commands beside navigation: printing by page, the printer set-up,
 // help, the small windows, Internet links and the status-bar text.
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -11,13 +9,16 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QUrl>
-#include <QVBoxLayout>
 
+#include "app/About.h"
 #include "app/AppInfo.h"
 #include "app/DesktopShell.h"
 #include "app/DialogSeam.h"
+#include "app/Disclaim.h"
 #include "app/Main.h"
+#include "app/ModalWindow.h"
 #include "app/Sponsor.h"
+#include "app/uFrmCalculator.h"
 #include "calculators/AmortizationPage.h"
 #include "help/HelpTopics.h"
 #include "help/HelpViewer.h"
@@ -26,24 +27,6 @@
 
 namespace zeb {
 namespace {
-
-QLabel* dialogText(QDialog& dialog, const QString& text, int pixelSize, bool bold, const char* colour) {
-  auto* l = new QLabel(text, &dialog);
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  l->setFont(f);
-  l->setWordWrap(true);
-  l->setStyleSheet(QString("color: %1").arg(colour));
-  return l;
-}
-
-void addOk(QDialog& dialog, QVBoxLayout* layout) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-  buttons->button(QDialogButtonBox::Ok)->setText(" &OK");
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  layout->addWidget(buttons);
-}
 
 // The document commands of this version: calculator files cannot be read or written
 // yet, and the user is told so rather than left to believe a file was opened or saved.
@@ -163,43 +146,18 @@ void TfrmMain::MnuHelpGlossaryClick() { ShowHelpContext(kHelpGlossaryContext); }
 // ---- small windows ----------------------------------------------------------------------------
 
 void TfrmMain::MnuHelpAboutClick() {
-  QDialog dialog(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  dialog.setObjectName("AboutBox");
-  dialog.setWindowTitle(" About " + kAppTitle);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(dialogText(dialog, kSponsorName, 22, true, "navy"));
-  layout->addWidget(dialogText(dialog, kSponsorSlogan, 11, true, "navy"));
-  layout->addSpacing(8);
-  layout->addWidget(dialogText(dialog, "Devovederi Dunmarrow", 19, false, "navy"));
-  layout->addWidget(dialogText(dialog, "Version: 2.1.02", 11, false, "navy"));
-  layout->addWidget(dialogText(dialog, "Web: " + kSponsorWebUrl, 11, false, "navy"));
-  layout->addWidget(dialogText(dialog, "Email: " + kSponsorEmail, 11, false, "navy"));
-  addOk(dialog, layout);
-  dialog.setProperty("shownText", kSponsorName + " " + kAppTitle);
-  dialog.setFixedSize(308, 259);
-  ExecDialog(dialog);
+  TAboutBox aboutBox(this);
+  OpenModalWindow(*this, aboutBox);
 }
 
 void TfrmMain::MnuHelpDisclaimerClick() {
-  QDialog dialog(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  dialog.setObjectName("frmDisclaim");
-  dialog.setWindowTitle("Disclaimer");
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(
-      dialogText(dialog, "Though effort was made to ensure the accuracy of these calculations,", 11, false, "black"));
-  layout->addWidget(dialogText(dialog,
-                               "NOTE: there is  NO WARRANTY,  expressed or implied, for the accuracy or "
-                               "applicability of this information to your particular financial question.",
-                               11, true, "black"));
-  layout->addWidget(dialogText(
-      dialog, "Please consult your own financial advisor before making any financial decision.", 11, false, "black"));
-  addOk(dialog, layout);
-  dialog.setFixedWidth(262 + 40);
-  ExecDialog(dialog);
+  TfrmDisclaim frmDisclaim(this);
+  OpenModalWindow(*this, frmDisclaim);
 }
 
 void TfrmMain::ShowPopupCalculator() {
-  ShowInformation("The popup calculator is not available in this version.");
+  TfrmCalculator frmCalculator(this);
+  OpenModalWindow(*this, frmCalculator);
 }
 
 // ---- Internet links and the status bar ---------------------------------------------------------

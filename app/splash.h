@@ -1,6 +1,7 @@
 #pragma once
-// TSplashScreen: the borderless, stay-on-top window shown at start; its timer closes it
-// 4000 ms after the event loop runs.
+// TSplashScreen: the borderless, stay-on-top window shown at start: a bevelled frame
+// around a white panel with the sponsor's logo, the program's name and its version.
+// Its timer (4000 ms, off when created) closes it.
 #include <QTimer>
 #include <QWidget>
 
@@ -12,9 +13,6 @@ public:
   TSplashScreen();
   QTimer* Timer1() { return &timer1_; }
   void Timer1Timer();
-
-protected:
-  void paintEvent(QPaintEvent* event) override;
 
 private:
   QTimer timer1_;

@@ -6,11 +6,10 @@
 
 namespace zeb {
 
-QIcon GlyphIcon(Glyph glyph) {
-  QPixmap pm(20, 20);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
+namespace {
+
+// One glyph on its 20 x 20 square.
+void paintGlyph(QPainter& p, Glyph glyph) {
   const QColor navy(0, 0, 128);
   p.setPen(QPen(navy, 1.2));
   switch (glyph) {
@@ -70,7 +69,25 @@ QIcon GlyphIcon(Glyph glyph) {
       p.drawEllipse(12, 9, 2, 2);
       break;
   }
-  return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon GlyphIcon(Glyph glyph) {
+  // Drawn afresh for each device pixel ratio a screen may have, so that the pictures
+  // stay sharp on high-density screens rather than being stretched.
+  QIcon icon;
+  for (const qreal ratio : {1.0, 2.0, 3.0}) {
+    QPixmap pm(QSize(20, 20) * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintGlyph(p, glyph);
+    p.end();
+    icon.addPixmap(pm);
+  }
+  return icon;
 }
 
 }  // namespace zeb

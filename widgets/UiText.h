@@ -18,6 +18,25 @@ inline QFont ArialFont(int pixelSize = 11, bool bold = false) {
   return f;
 }
 
+// Times New Roman; on this desktop its metric twin Liberation Serif stands in.
+inline QFont TimesFont(int pixelSize) {
+  QFont f;
+  f.setFamilies({"Times New Roman", "Liberation Serif"});
+  f.setStyleHint(QFont::Serif);
+  f.setPixelSize(pixelSize);
+  return f;
+}
+
+// Courier New; on this desktop its metric twin Liberation Mono stands in.
+inline QFont CourierFont(int pixelSize) {
+  QFont f;
+  f.setFamilies({"Courier New", "Liberation Mono"});
+  f.setStyleHint(QFont::TypeWriter);
+  f.setFixedPitch(true);
+  f.setPixelSize(pixelSize);
+  return f;
+}
+
 // Navy window and button text for `w` and the children that inherit its palette.
 inline void SetNavyText(QWidget* w) {
   QPalette pal = w->palette();
