@@ -54,9 +54,7 @@ void PaintSponsorLogo(QPainter& p, const QRectF& target) {
   paintEmblem(p);
 
   // The name as a path, so that it scales as smoothly as the rest of the picture.
-  QFont serif;
-  serif.setFamilies({"Times New Roman", "Liberation Serif", "serif"});
-  serif.setPixelSize(34);
+  QFont serif = TimesFont(34);
   serif.setBold(true);
   QPainterPath name;
   name.addText(84, 42, serif, kSponsorName);

@@ -18,22 +18,24 @@ inline QFont ArialFont(int pixelSize = 11, bool bold = false) {
   return f;
 }
 
-// Times New Roman; on this desktop its metric twin Liberation Serif stands in.
-inline QFont TimesFont(int pixelSize) {
+// A face by its name, with its metric twin on this desktop standing in for it.
+inline QFont FaceWithTwin(const QString& face, const QString& twin, QFont::StyleHint hint, int pixelSize) {
   QFont f;
-  f.setFamilies({"Times New Roman", "Liberation Serif"});
-  f.setStyleHint(QFont::Serif);
+  f.setFamilies({face, twin});
+  f.setStyleHint(hint);
   f.setPixelSize(pixelSize);
   return f;
 }
 
-// Courier New; on this desktop its metric twin Liberation Mono stands in.
+// Times New Roman (Liberation Serif here).
+inline QFont TimesFont(int pixelSize) {
+  return FaceWithTwin("Times New Roman", "Liberation Serif", QFont::Serif, pixelSize);
+}
+
+// Courier New (Liberation Mono here), fixed pitch.
 inline QFont CourierFont(int pixelSize) {
-  QFont f;
-  f.setFamilies({"Courier New", "Liberation Mono"});
-  f.setStyleHint(QFont::TypeWriter);
+  QFont f = FaceWithTwin("Courier New", "Liberation Mono", QFont::TypeWriter, pixelSize);
   f.setFixedPitch(true);
-  f.setPixelSize(pixelSize);
   return f;
 }
 
