@@ -72,6 +72,10 @@ TAboutBox::TAboutBox(QWidget* parent)
   btnClose_->setDefault(true);
   SetHint(btnClose_, "Close About Window");
   connect(btnClose_, &QPushButton::clicked, this, &TAboutBox::BtnCloseClick);
+  // OK has the focus; Tab leads on to the two links.
+  setTabOrder(btnClose_, urlLabel1_);
+  setTabOrder(urlLabel1_, urlLabel2_);
+  btnClose_->setFocus();
 
   CentreOnScreen(*this);
 }

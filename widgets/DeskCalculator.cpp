@@ -1,5 +1,7 @@
 #include "widgets/DeskCalculator.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -237,6 +239,11 @@ void TDeskCalculator::refresh() {
 }
 
 void TDeskCalculator::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    if (model_.Error() == DeskError::None) QGuiApplication::clipboard()->setText(DisplayText());
+    else Beep();
+    return;
+  }
   if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
     tape_->verticalScrollBar()->triggerAction(event->key() == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
                                                                               : QAbstractSlider::SliderPageStepAdd);
@@ -258,9 +265,23 @@ void TDeskCalculator::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+void TDeskCalculator::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TDeskCalculator::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
 void TDeskCalculator::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QRect r = DisplayRect();
+  if (hasFocus()) {  // the keys go to the calculator
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(r.adjusted(-2, -2, 1, 1));
+  }
   PaintBevel(p, r, Bevel::Lowered);
   PaintBevel(p, r.adjusted(1, 1, -1, -1), Bevel::Lowered);
   const QRect inside = r.adjusted(2, 2, -2, -2);

@@ -7,7 +7,7 @@
 // Keyboard: digits and the decimal point ("." or ","), + - * (or x) / = and %, on the
 // main keys or the numeric keypad; Enter = ; Escape C; Delete CE; Backspace ←; F9 ±;
 // Ctrl+P M+, Ctrl+Q M−, Ctrl+R MR, Ctrl+L MC, Ctrl+T clears the tape; Page Up and Page
-// Down scroll the tape.
+// Down scroll the tape; Ctrl+C copies the number shown.
 #include <QAbstractScrollArea>
 #include <QWidget>
 
@@ -60,6 +60,8 @@ public:
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
 private:
   void refresh();

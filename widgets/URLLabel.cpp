@@ -1,7 +1,9 @@
 #include "widgets/URLLabel.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 
 #include "app/DesktopShell.h"
@@ -11,6 +13,8 @@ namespace zeb {
 TURLLabel::TURLLabel(const QString& caption, const QString& url, QWidget* parent)
     : QLabel(caption, parent), url_(url) {
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(caption);
   SetColour(Qt::blue);
   SetStyle(FontStyle::Underline);
 }
@@ -61,7 +65,29 @@ void TURLLabel::leaveEvent(QEvent* event) {
 
 void TURLLabel::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  OpenWithDesktop(QUrl(url_));  // the desktop's answer is not ours to report
+  open();
 }
+
+void TURLLabel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      event->accept();
+      open();
+      return;
+    default: QLabel::keyPressEvent(event);
+  }
+}
+
+void TURLLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter p(this);
+  p.setPen(QPen(Colour(), 1, Qt::DotLine));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TURLLabel::open() { OpenWithDesktop(QUrl(url_)); }  // the desktop's answer is not ours to report
 
 }  // namespace zeb

@@ -4,6 +4,7 @@
 // enters, the label remembers its colour and style and takes the mouse-over ones;
 // when the mouse leaves, it takes the remembered ones back. Any mouse button pressed
 // on it hands its link to the desktop's default handler; the outcome is not reported.
+// From the keyboard it takes the focus by Tab and opens its link on Enter or Space.
 #include <QFont>
 #include <QLabel>
 
@@ -37,8 +38,11 @@ protected:
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
+  void open();
   QString url_;
   QColor highlightColour_ = Qt::red;
   FontStyles highlightStyle_ = FontStyle::Underline;

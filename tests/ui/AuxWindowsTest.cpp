@@ -95,6 +95,14 @@ TEST(AboutBox, LaysOutItsPanelAsDesigned) {
   EXPECT_EQ(box.btnClose()->geometry(), QRect(92, 231, 115, 25));
   EXPECT_EQ(box.btnClose()->text(), " &OK");
   EXPECT_EQ(box.btnClose()->toolTip(), "Close About Window");
+  // OK has the focus; Tab reaches both links and comes back.
+  QApplication::setActiveWindow(&box);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  EXPECT_EQ(QApplication::focusWidget(), box.btnClose());
+  for (QWidget* next : std::initializer_list<QWidget*>{box.UrlLabel1(), box.URLLabel2(), box.btnClose()}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
 }
 
 TEST(AboutBox, CaptionVersionAndDateAreSetEachTimeItIsShown) {
@@ -142,7 +150,12 @@ TEST(URLLabel, AnyMouseButtonOpensTheLinkAndTheOutcomeIsNotReported) {
   QTest::mouseClick(box.UrlLabel1(), Qt::LeftButton);
   QTest::mouseClick(box.URLLabel2(), Qt::RightButton);
   QTest::mouseClick(box.URLLabel2(), Qt::MiddleButton);
-  ASSERT_EQ(desktop.opened.size(), 3u);
+  // From the keyboard: Enter or Space on the focused link.
+  QTest::keyClick(box.UrlLabel1(), Qt::Key_Return);
+  QTest::keyClick(box.URLLabel2(), Qt::Key_Space);
+  ASSERT_EQ(desktop.opened.size(), 5u);
+  EXPECT_EQ(desktop.opened[3], QUrl("http://www.quorvane.example/"));
+  EXPECT_EQ(desktop.opened[4], QUrl("mailto:loans@quorvane.example"));
   EXPECT_EQ(desktop.opened[0], QUrl("http://www.quorvane.example/"));
   EXPECT_EQ(desktop.opened[1], QUrl("mailto:loans@quorvane.example"));
   EXPECT_TRUE(log.entries.empty()) << "a link the desktop cannot open is not reported";

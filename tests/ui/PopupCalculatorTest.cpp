@@ -1,5 +1,6 @@
 // The popup calculator: its window, its desk-calculator control in use by keyboard and
 // mouse, and how the main window opens, places and destroys its small windows.
+#include <QClipboard>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -125,6 +126,8 @@ TEST_F(PopupCalculator, ShortSumWithPercentAndMemoryByKeyboard) {
                                                          "                5.00", "              230.00 \u00d7", rule,
                                                          "            1,150.00 ="}));
   EXPECT_EQ(calc()->Model().ItemCount(), 5);
+  QTest::keyClick(calc(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,150.00");
 }
 
 struct TypedKey {
