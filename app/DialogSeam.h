@@ -1,7 +1,7 @@
 #pragma once
-// Every modal dialog of the main window (about box, disclaimer, printer set-up, print
-// preview, the loan-application notice) is shown through ExecDialog, so tests can
-// record which dialog would open instead of blocking on it.
+// Every modal dialog of the main window (about box, disclaimer, popup calculator,
+// printer set-up, print preview, the loan-application notice) is shown through
+// ExecDialog, so tests can record which dialog would open instead of blocking on it.
 #include <QString>
 #include <functional>
 #include <vector>
