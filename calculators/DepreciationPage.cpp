@@ -143,6 +143,10 @@ DepreciationPage::DepreciationPage(PageHost& host, QWidget* parent) : QWidget(pa
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
       pal.setColor(group, QPalette::Base, Qt::white);
       pal.setColor(group, QPalette::Text, Qt::black);
+      // The view paints a selected row's panel before the cell itself; in the grid's
+      // own colours it shows nothing either.
+      pal.setColor(group, QPalette::Highlight, Qt::white);
+      pal.setColor(group, QPalette::HighlightedText, Qt::black);
     }
     grdDepreciation_->setPalette(pal);
   }

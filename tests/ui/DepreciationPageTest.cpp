@@ -293,5 +293,25 @@ TEST_F(DepreciationPageTest, ClickingTheGridRebuildsItAndShowsNoSelection) {
   EXPECT_EQ(image.pixelColor(clicked.topLeft() + QPoint(3, 3)), image.pixelColor(other.topLeft() + QPoint(3, 3)));
 }
 
+// Moving about the focused grid with the keys selects cells too; none of them shows.
+TEST_F(DepreciationPageTest, KeysInTheFocusedGridShowNoSelection) {
+  typeInputs("10000", "1000", "5");
+  grid->setFocus(Qt::TabFocusReason);
+  QApplication::setActiveWindow(window.get());
+  for (const auto key : {Qt::Key_Down, Qt::Key_End}) {
+    QTest::keyClick(grid, key, key == Qt::Key_End ? Qt::ControlModifier : Qt::NoModifier);
+    QCoreApplication::processEvents();
+    const QModelIndex current = grid->currentIndex();
+    ASSERT_TRUE(current.isValid());
+    ASSERT_TRUE(grid->hasFocus());
+    const QImage image = grid->viewport()->grab().toImage();
+    const QRect cell = grid->visualRect(current);
+    const QRect other = grid->visualRect(grid->model()->index(current.row() == 0 ? 1 : 0, current.column()));
+    EXPECT_EQ(image.pixelColor(cell.topLeft() + QPoint(3, 3)), QColor(Qt::white)) << key;
+    EXPECT_EQ(image.pixelColor(cell.topLeft() + QPoint(3, 3)), image.pixelColor(other.topLeft() + QPoint(3, 3)))
+        << key;
+  }
+}
+
 }  // namespace
 }  // namespace zeb::test
