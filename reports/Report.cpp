@@ -125,7 +125,6 @@ private:
       // text NAME TOP LEFT WIDTH HEIGHT PT STYLE ALIGN [wrap] "TEXT"
       if (w.size() == 10 && w[9] != "wrap") throw std::runtime_error("unknown option: " + w[9]);
       if (w.size() != 10) expect(line, 9, true);
-      if (!line.hasQuoted) throw std::runtime_error("a text object needs a quoted text");
       TReportObject o;
       o.name = w[1];
       o.top = number(w[2]);
