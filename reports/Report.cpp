@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <sstream>
 #include <stdexcept>
 
@@ -198,11 +199,31 @@ void SetObjectText(TReportObject* object, std::string text) {
   if (object) object->text = std::move(text);
 }
 
+namespace {
+
+// Where each left-aligned one-line text may grow to: the first text to its right whose
+// lines meet its own, else the right edge.
+void findGrowRoom(TBand& band) {
+  for (TReportObject& o : band.objects) {
+    if (o.kind != TReportObject::Kind::Text || o.align != TAlign::Left || o.wrap || o.boxed) continue;
+    const int right = o.left + o.width;
+    int limit = kReportRightEdge;
+    for (const TReportObject& n : band.objects) {
+      if (&n == &o || n.kind != TReportObject::Kind::Text || n.left < right) continue;
+      if (n.top < o.top + o.height && o.top < n.top + n.height) limit = std::min(limit, n.left - 1);
+    }
+    o.growRight = std::max(limit, right);
+  }
+}
+
+}  // namespace
+
 std::unique_ptr<TReport> ParseReportTemplate(const std::string& text,
                                              const std::function<std::string(const std::string&)>& include) {
   Parser parser(include);
   parser.parse(text, "template");
   if (parser.report->name.empty()) throw std::runtime_error("template: no 'report' line");
+  for (TBand& band : parser.report->bands) findGrowRoom(band);
   return std::move(parser.report);
 }
 
@@ -301,7 +322,14 @@ void TPageBuilder::placeBand(const TBand& band, int top) {
     item.boxed = o.boxed;
     std::string text = band.kind == TBandKind::MasterData ? evaluate(o.text) : o.text;
     if (row) row->push_back(text);
-    const double room = o.width - 2 * kTextInset;
+    double room = o.width - 2 * kTextInset;
+    if (o.growRight > o.left + o.width) {
+      const double needed = TextWidthPx(text, o.fontPt, o.bold) + 2 * kTextInset;
+      if (needed > o.width) {
+        item.width = std::min(o.growRight - o.left, static_cast<int>(std::ceil(needed)));
+        room = item.width - 2 * kTextInset;
+      }
+    }
     if (!o.wrap) {
       item.text = FitText(text, room, o.fontPt, o.bold);
       items.push_back(std::move(item));

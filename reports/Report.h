@@ -15,8 +15,11 @@
 //     record: RecNo starts at 0, OnCheckEOF says when the records end, "[Cell1]" in a
 //     data text asks OnGetValue("Cell1"); a band that would reach into the footer
 //     starts a new page. Every page gets the footer at its foot.
-// Every text is cut or wrapped to its object's width (reports/TextMetrics.h), so no
-// text ever reaches into a neighbour.
+// A left-aligned one-line text wider than its object runs on to the right while the
+// line is free (up to the first object to its right, at most the rules' right end,
+// pixel 744), as a label sizes itself to its text; beyond that, and in every other
+// object, it is cut or wrapped to the width (reports/TextMetrics.h), so no text ever
+// reaches into a neighbour.
 // Example: the monthly schedule of 360 payments has 361 data records (the heading row
 // and 360 payments) and comes out as 9 pages of 41 or 45 rows.
 #include <functional>
@@ -28,6 +31,9 @@
 namespace zeb {
 
 enum class TAlign { Left, Center, Right };
+
+// The right end of the rules, the printable width's right edge in every template.
+inline constexpr int kReportRightEdge = 744;
 enum class TBandKind { ReportTitle, PageHeader, MasterData, PageFooter };
 
 struct TReportObject {
@@ -45,6 +51,9 @@ struct TReportObject {
   bool boxed = false;    // framed on all four sides, text centred vertically
   double penPt = 1;      // a rule's thickness
   std::string text;
+  // A left-aligned one-line text may run on to this right edge when it is wider than
+  // its object: into free room on its line, never over a neighbour (0: it may not).
+  int growRight = 0;
 };
 
 struct TBand {

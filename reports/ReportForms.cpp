@@ -11,7 +11,18 @@ std::string ReportPlainNumber(double value) { return FloatToText(value, FloatSty
 std::string ReportPlainRate(double value) { return ReportPlainNumber(value) + "%"; }
 std::string ReportWholeNumber(std::int32_t value) { return std::to_string(value); }
 
-std::string PlainAmount(const std::string& text) {
+namespace {
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+std::string PlainAmount(const std::string& cell) {
+  const std::string text = trimmed(cell);
   std::string body = text;
   bool negative = false;
   if (body.size() >= 2 && body.front() == '(' && body.back() == ')') {
@@ -23,7 +34,7 @@ std::string PlainAmount(const std::string& text) {
   }
   const bool currency = !body.empty() && body.front() == '$';
   if (currency) body.erase(0, 1);
-  if (negative && text.front() == '(' && !currency) return text;  // parentheses mark only amounts
+  if (negative && text.front() == '(' && !currency) return text;  // "(note)" is no amount  // parentheses mark only amounts
   // What is left must be digits in groups of three, optionally with decimals.
   std::string digits;
   bool separators = false, point = false;
@@ -63,7 +74,7 @@ std::string TableToCsv(const std::vector<std::string>& header, const std::vector
   auto record = [&csv](const std::vector<std::string>& fields, bool plain) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
       if (i) csv += ',';
-      csv += CsvField(plain ? PlainAmount(fields[i]) : fields[i]);
+      csv += CsvField(plain ? PlainAmount(fields[i]) : trimmed(fields[i]));
     }
     csv += "\r\n";
   };

@@ -13,7 +13,7 @@
 // CSV (RFC 4180): fields joined by ",", records ended by CRLF; a field holding a comma,
 // a quote or a line break is put in quotes with its quotes doubled. Amounts are written
 // as plain numbers: "$1,234.50" gives 1234.50 and "($1,234.50)" gives -1234.50; every
-// other text is written as it stands.
+// other text is written as it stands. Blanks a grid pads its cells with are dropped.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,7 +28,7 @@ std::string ReportPlainRate(double value);
 std::string ReportWholeNumber(std::int32_t value);
 
 // "$1,234.50" -> "1234.50", "($5.00)" -> "-5.00", "1,234.560" -> "1234.560"; any
-// other text comes back unchanged.
+// other text comes back unchanged, without blanks at either end.
 std::string PlainAmount(const std::string& text);
 // One CSV field, quoted when it must be.
 std::string CsvField(const std::string& text);

@@ -106,10 +106,18 @@ void DrawReportPage(QPainter& painter, const TPage& page) {
 }
 
 TOutputResult PrintReportPages(const TPageDescription& pages, QPrinter& printer, QWidget* parent) {
-  if (printer.outputFormat() == QPrinter::NativeFormat && (printer.printerName().isEmpty() || !printer.isValid())) {
+  // Without a printer Qt falls back to writing a file it was given no name for.
+  if (printer.printerName().isEmpty() &&
+      (printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty())) {
     ShowInformation(
         "No printer is set up on this computer, so the report cannot be printed. Set up a printer and choose it "
         "with Print Setup..., or save the report as a PDF file.");
+    return TOutputResult::Failed;
+  }
+  if (!printer.isValid()) {
+    ShowInformation("The printer \"" + printer.printerName() +
+                    "\" is not available. Choose another printer with Print Setup..., or save the report as a "
+                    "PDF file.");
     return TOutputResult::Failed;
   }
   printer.setFullPage(true);

@@ -250,6 +250,7 @@ TEST(ReportCsv, AmountsBecomePlainNumbersAndFieldsAreQuotedWhenTheyMustBe) {
       {"$1,234.50", "1234.50"}, {"($1,234.50)", "-1234.50"}, {"$0.00", "0.00"},     {"$786", "786"},
       {"1,234.560", "1234.560"}, {"Jan 2000", "Jan 2000"},   {"360", "360"},       {"7.250%", "7.250%"},
       {"1,23", "1,23"},          {"(note)", "(note)"},       {"$", "$"},           {"", ""},
+      {" $75,000", "75000"},     {" Loan / Rate", "Loan / Rate"},
   };
   for (const Case& c : amounts) EXPECT_EQ(PlainAmount(c.text), c.plain) << c.text;
 
