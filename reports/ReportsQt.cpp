@@ -1,5 +1,6 @@
 #include "reports/ReportsQt.h"
 
+#include <QDir>
 #include <QFile>
 #include <stdexcept>
 
@@ -14,8 +15,6 @@ namespace {
 
 ReportPreviewRecorder* g_previewRecorder = nullptr;
 
-const char* const kTemplateNames[] = {"frAmortMonthly", "frAmortAnnual", "frTBL", "frDepreciation"};
-
 std::string readResource(const std::string& name) {
   QFile file(":/reports/" + QString::fromStdString(name) + ".rpt");
   if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("the report part " + name + " is missing");
@@ -26,7 +25,12 @@ std::string readResource(const std::string& name) {
 
 TReportSet::TReportSet() {
   initReportResources();
-  for (const char* name : kTemplateNames) reports_[name] = ParseReportTemplate(readResource(name), readResource);
+  // Every "fr*.rpt" of the resources is a report; the other files are shared parts.
+  const QStringList files = QDir(":/reports").entryList({"fr*.rpt"}, QDir::Files, QDir::Name);
+  for (const QString& file : files) {
+    const std::string name = file.chopped(4).toStdString();
+    reports_[name] = ParseReportTemplate(readResource(name), readResource);
+  }
 }
 
 TReportSet::~TReportSet() = default;

@@ -24,7 +24,8 @@ class QWidget;
 
 namespace zeb {
 
-// The ten templates of the main window, loaded once and alive as long as it.
+// The report templates of the main window (every "fr*.rpt" file of reports/Reports.qrc,
+// named by its file), loaded once and alive as long as it.
 class TReportSet {
 public:
   TReportSet();

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -431,6 +432,31 @@ TEST_F(Reports, MonthlyPdfHasEveryPageWithItsHeaderAndFooter) {
     EXPECT_TRUE(last.contains(expected)) << expected << "\n" << last.toStdString();
   EXPECT_FALSE(last.contains("Loan Amortization Schedule - Monthly")) << "the title is on page 1 only";
   EXPECT_TRUE(pdfText(pdf, 10, 10).isEmpty()) << "nine pages";
+}
+
+// A long PDF can be cancelled from its progress window; no half-written file stays.
+TEST(ReportPdf, CancellingRemovesTheFile) {
+  TPageDescription d;
+  d.title = "Long";
+  d.pages.resize(4000);
+  for (TPage& page : d.pages)
+    for (int y = 0; y < 40; ++y) page.items.push_back({TPageItem::Kind::Text, 40, 40 + y * 20, 700, 18, 8, false,
+                                                      TAlign::Left, true, 1, "A line of the long report", "Cell1"});
+  QTemporaryDir dir;
+  const QString file = dir.filePath("long.pdf");
+  bool cancelled = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* progress = qobject_cast<QProgressDialog*>(w); progress && progress->isVisible() && !cancelled) {
+        cancelled = true;
+        progress->cancel();
+      }
+  });
+  poll.start(50);
+  EXPECT_EQ(SaveReportPdf(d, file, nullptr), TOutputResult::Cancelled);
+  EXPECT_TRUE(cancelled) << "the progress window showed";
+  EXPECT_FALSE(QFile::exists(file));
 }
 
 }  // namespace
