@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/Application.h"
+#include "bench/UiBenchApp.h"
 #include "app/Main.h"
 #include "calculators/AmortizationPage.h"
 #include "reports/ReportFieldsQt.h"
@@ -28,16 +28,6 @@
 namespace zeb {
 namespace {
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "bench_ui";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (!app) app = new TApplication(argc, argv);
-  return *app;
-}
-
 struct ScheduleReport {
   MessageLog log;
   MessageRecorder recorder{log};
@@ -45,7 +35,7 @@ struct ScheduleReport {
   TReport* report = nullptr;
 
   explicit ScheduleReport(int payments) {
-    application();
+    BenchApplication();
     window = std::make_unique<TfrmMain>();
     window->show();
     window->ShowPageByKey("Amort");

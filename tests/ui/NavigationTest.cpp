@@ -474,31 +474,15 @@ struct PrintCase {
 };
 
 TEST_F(Navigation, PrintGoesToThePagesReport) {
+  // A report that is in is built and previewed ("fr..."); the others say they are not.
   const PrintCase cases[] = {
       {"loan_comparisons", "LC", "Loan Comparison"},
       {"rates_of_return", "ROR", "Rates of Return"},
       {"refinancing", "RC", "Refinancing Calculator"},
       {"future_values", "FV", "Future Values"},
+      {"tabulon", "TB", "frTBL"},
       {"net_present_values", "DCF", "Net Present Values"},
       {"capitalization_rate", "pgCapRate", "Capitalization Rate"},
-  };
-  for (const PrintCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    window->ShowPageByKey(c.key);
-    for (int by = 0; by < 2; ++by) {
-      dialogs.entries.clear();
-      if (by == 0) QTest::mouseClick(tool("btnPrint"), Qt::LeftButton);
-      else item("MnuFilePrint")->trigger();
-      ASSERT_EQ(dialogs.entries.size(), 1u);
-      EXPECT_EQ(dialogs.entries[0].objectName, "dlgPrintPreview");
-      EXPECT_EQ(dialogs.entries[0].text, "The " + c.report + " report is not available yet in this version.");
-    }
-  }
-}
-
-TEST_F(Navigation, PrintBuildsTheSchedulePagesReports) {
-  const PrintCase cases[] = {
-      {"tabulon", "TB", "frTBL"},
       {"depreciation", "Depreciation", "frDepreciation"},
   };
   ReportPreviewRecorder previews;
@@ -506,14 +490,21 @@ TEST_F(Navigation, PrintBuildsTheSchedulePagesReports) {
     SCOPED_TRACE(c.name);
     window->ShowPageByKey(c.key);
     for (int by = 0; by < 2; ++by) {
+      dialogs.entries.clear();
       previews.previews.clear();
       if (by == 0) QTest::mouseClick(tool("btnPrint"), Qt::LeftButton);
       else item("MnuFilePrint")->trigger();
-      ASSERT_EQ(previews.previews.size(), 1u);
-      EXPECT_EQ(QString::fromStdString(previews.previews[0].pages.report), c.report);
+      if (c.report.startsWith("fr")) {
+        ASSERT_EQ(previews.previews.size(), 1u);
+        EXPECT_EQ(QString::fromStdString(previews.previews[0].pages.report), c.report);
+        EXPECT_TRUE(dialogs.entries.empty());
+        continue;
+      }
+      ASSERT_EQ(dialogs.entries.size(), 1u);
+      EXPECT_EQ(dialogs.entries[0].objectName, "dlgPrintPreview");
+      EXPECT_EQ(dialogs.entries[0].text, "The " + c.report + " report is not available yet in this version.");
     }
   }
-  EXPECT_TRUE(dialogs.entries.empty());
 }
 
 TEST_F(Navigation, PagesWithoutAReportPrintNothing) {
