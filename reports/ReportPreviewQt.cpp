@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QKeyEvent>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -159,6 +161,11 @@ TPreviewWindow::TPreviewWindow(TPageDescription pages, TPreviewOptions options, 
   toolBar_->addWidget(pageLabel_);
   connect(view_, &TPageView::ViewChanged, this, &TPreviewWindow::updatePageLabel);
   updatePageLabel();
+  // Every command is reachable by Tab, and Enter presses it as Space does.
+  for (QToolButton* button : toolBar_->findChildren<QToolButton*>()) {
+    button->setFocusPolicy(Qt::TabFocus);
+    button->installEventFilter(this);
+  }
   resize(900, 720);
   view_->setFocus();
 }
@@ -173,6 +180,18 @@ QAction* TPreviewWindow::addCommand(const char* name, const QString& text, const
   }
   if (slot) connect(action, &QAction::triggered, this, [this, slot] { Guarded([this, slot] { (this->*slot)(); }); });
   return action;
+}
+
+bool TPreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      button->click();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 QAction* TPreviewWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }

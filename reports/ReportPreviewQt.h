@@ -58,6 +58,9 @@ public:
   bool SavePdfTo(const QString& fileName);
   bool SaveCsvTo(const QString& fileName);
 
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
   QAction* addCommand(const char* name, const QString& text, const QKeySequence& key, void (TPreviewWindow::*slot)());
   QString askFileName(const QString& caption, const QString& filter, const QString& suffix);

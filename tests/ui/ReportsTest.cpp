@@ -13,6 +13,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "UiFixture.h"
@@ -347,6 +348,15 @@ TEST_F(Reports, PreviewZoomsAndDrawsOnlyThePagesInSight) {
   EXPECT_LE(view->Zoom() * TPageDescription::kPageHeight, view->viewport()->height());
   view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
   EXPECT_TRUE(label->text().startsWith("Page 9 of 9")) << label->text().toStdString();
+  // The keyboard reaches the tool bar: Tab onto a command, Enter presses it.
+  QWidget* zoomIn = preview->findChild<QToolBar*>("tbPreview")->widgetForAction(preview->Action("actZoomIn"));
+  ASSERT_NE(zoomIn, nullptr);
+  view->setFocus();
+  for (int i = 0; i < 8 && !zoomIn->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_TRUE(zoomIn->hasFocus());
+  const double before = view->Zoom();
+  QTest::keyClick(zoomIn, Qt::Key_Return);
+  EXPECT_DOUBLE_EQ(view->Zoom(), before * 1.25);
   preview->Action("actClose")->trigger();
   EXPECT_FALSE(preview->isVisible());
 }
