@@ -74,18 +74,15 @@ void TfrmMain::Print() {
   else if (key == "Depreciation") PrintDepreciation();
 }
 
-// Each report is built by its own print routine; until the reports are in, the
-// preview says plainly that there is none.
+// Each report is built by its own print routine (the schedule reports in
+// reports/SchedulePrintsQt.cpp); until a report is in, the preview says plainly that
+// there is none.
 void TfrmMain::PrintLoanComparison() { showReportNotAvailable("Loan Comparison"); }
 void TfrmMain::PrintRatesOfReturn() { showReportNotAvailable("Rates of Return"); }
 void TfrmMain::PrintRefinancingCalc() { showReportNotAvailable("Refinancing Calculator"); }
 void TfrmMain::PrintFutureValues() { showReportNotAvailable("Future Values"); }
-void TfrmMain::PrintTBL() { showReportNotAvailable("Tabulon Calculator"); }
-void TfrmMain::PrintAmortizationMonthly() { showReportNotAvailable("Monthly Amortization Schedule"); }
-void TfrmMain::PrintAnnualAmortization() { showReportNotAvailable("Annual Amortization Schedule"); }
 void TfrmMain::PrintNPV() { showReportNotAvailable("Net Present Values"); }
 void TfrmMain::PrintCapRate() { showReportNotAvailable("Capitalization Rate"); }
-void TfrmMain::PrintDepreciation() { showReportNotAvailable("Depreciation Schedule"); }
 
 void TfrmMain::showReportNotAvailable(const QString& reportName) {
   const QString text = "The " + reportName + " report is not available yet in this version.";

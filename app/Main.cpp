@@ -34,6 +34,7 @@
 #include "finance/Errors.h"
 #include "finance/Regional.h"
 #include "help/HelpViewer.h"
+#include "reports/ReportsQt.h"
 #include "widgets/Glyphs.h"
 #include "widgets/Guarded.h"
 #include "widgets/Messages.h"

@@ -50,6 +50,7 @@ class TRotatedLabel;
 class WelcomePage;
 class MenuPage;
 class HelpViewer;
+class TReportSet;
 
 // One page of nbkMain: its key, the name in the caption strip, where that name begins,
 // its help contexts (F1 and the Help button), the field that gets the focus on entry,
@@ -141,6 +142,8 @@ public:
   void PrintDepreciation();
   // The one printer of the run: the print set-up's choice persists.
   QPrinter& Printer();
+  // The report templates, loaded with the window; texts set on them stay until the next print.
+  TReportSet& Reports();
 
   // ---- help --------------------------------------------------------------------------
   void btnHelpClick();
@@ -255,6 +258,7 @@ private:
   QAction* mnuFilePrint_ = nullptr;
   HelpViewer* helpViewer_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<TReportSet> reports_;
 
   WelcomePage* welcome_ = nullptr;
   MenuPage* menu_ = nullptr;

@@ -275,12 +275,11 @@ for the formulas.</p>)"},
      R"(<p><b>File, Print Setup...</b> chooses the paper size, the orientation and the
 margins of the reports. Your choice stays in effect until you close the program.</p>
 <p>To print, go to a calculator that has a report and press the Print button (or
-choose <b>File, Print</b>). A preview of the report opens; its Print button lets you
-choose the printer and print. The reports are laid out for US Letter paper,
-portrait.</p>
+choose <b>File, Print</b>). A preview of the report opens: zoom it, print it on the
+current printer, save it as a PDF file, or save the table of a schedule report as a CSV
+file for a spreadsheet. The reports are laid out for US Letter paper, portrait.</p>
 <p><b>Example:</b> choose Print Setup, keep Letter paper and Portrait and press OK;
-then on the Loan Comparisons page press Print, and in the preview press Print and pick
-your office printer.</p>)"},
+then on the Amortization Schedules page press Print, and in the preview press Print.</p>)"},
 
     {kHelpGlossaryContext, "Real Estate Glossary",
      "glossary;amortization;appraisal;balloon;capitalization rate;closing costs;down payment;equity;net operating income;points;prepayment;principal;term",

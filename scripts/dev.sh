@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation poppler-utils
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
 
 install_missing() {
