@@ -25,8 +25,8 @@ constexpr Column kColumns[] = {
     {"# of Points", 210, 46},   {"Payment", 258, 76},       {"Total Paid", 336, 88},
     {"Interest Paid", 426, 88}, {"Cost of Points", 516, 78},
 };
-constexpr int kFirstRowY = 86;
-constexpr int kRowStep = 30;
+constexpr int kFirstRowY = 92;
+constexpr int kRowStep = 36;
 constexpr int kFieldHeight = 22;
 
 // The sample loans: loan, rate, payments, points, then the stored results.
