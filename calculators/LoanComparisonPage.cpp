@@ -1,9 +1,8 @@
 #include "calculators/LoanComparisonPage.h"
 
-#include <QFocusEvent>
-#include <QLabel>
 
 #include "calculators/PageHost.h"
+#include "calculators/RowPageParts.h"
 #include "widgets/FieldStyle.h"
 #include "widgets/Guarded.h"
 #include "widgets/Mneyedit.h"
@@ -27,7 +26,7 @@ constexpr Column kColumns[] = {
 };
 constexpr int kFirstRowY = 92;
 constexpr int kRowStep = 36;
-constexpr int kFieldHeight = 22;
+constexpr int kFieldHeight = 22;  // the row-page fields' height
 
 // The sample loans: loan, rate, payments, points, then the stored results.
 struct SampleRow {
@@ -52,44 +51,28 @@ LoanComparisonPage::LoanComparisonPage(PageHost& host, QWidget* parent) : QWidge
   setFont(ArialFont());
   SetNavyText(this);
 
-  auto* caption = new QLabel(
-      "Use the Loan Comparison Calculator to illustrate the impact that different percentage rates and points "
-      "have on the property loan.",
-      this);
-  caption->setObjectName("lblLCCaption");
-  caption->setFont(ArialFont(12, true));
-  caption->setWordWrap(true);
-  caption->setGeometry(12, 10, 573, 34);
-
-  for (const Column& c : kColumns) {
-    auto* heading = new QLabel(c.heading, this);
-    heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    heading->setWordWrap(true);
-    heading->setGeometry(c.x, kFirstRowY - 32, c.width, 28);
-  }
+  rowpage::PageSentence(this, "lblLCCaption",
+                        "Use the Loan Comparison Calculator to illustrate the impact that different percentage "
+                        "rates and points have on the property loan.",
+                        34);
+  for (const Column& c : kColumns) rowpage::Heading(this, c.heading, c.x, kFirstRowY - 32, c.width, 28);
 
   for (int i = 0; i < kLoanComparisonRows; ++i) {
     Row& row = rows_[i];
     const int y = kFirstRowY + i * kRowStep;
+    const auto accessible = [i](int column) { return QString("%1 %2").arg(kColumns[column].heading).arg(i + 1); };
     const auto place = [&](QWidget* field, const char* name, int column) {
       field->setObjectName(Numbered(name, i));
-      field->setAccessibleName(QString("%1 %2").arg(kColumns[column].heading).arg(i + 1));
+      field->setAccessibleName(accessible(column));
       field->setGeometry(kColumns[column].x, y, kColumns[column].width, kFieldHeight);
     };
     const auto money = [&](const char* name, int decimals, int column) {
-      auto* f = new TMoneyEdit(this);
-      f->SetMaxLength(16);
-      f->SetDecimals(decimals);
-      place(f, name, column);
-      return f;
+      return rowpage::MoneyEntry(this, Numbered(name, i), accessible(column), decimals, kColumns[column].x, y,
+                                 kColumns[column].width);
     };
     const auto result = [&](const char* name, const char* mask, int maxLength, int column) {
-      auto* f = new TOvcPictureField(this);
-      f->SetPictureMask(mask, TOvcPictureField::DataType::Double, maxLength);
-      f->SetRange(-1.7e308, 1.7e308);
-      ApplyFieldRole(f, FieldRole::Result);
-      place(f, name, column);
-      return f;
+      return rowpage::PictureResult(this, Numbered(name, i), accessible(column), mask, maxLength,
+                                    kColumns[column].x, y, kColumns[column].width);
     };
     row.loan = money("edtLCLoan", 2, 0);
     row.interest = money("edtLCInterest", 5, 1);
@@ -110,37 +93,28 @@ LoanComparisonPage::LoanComparisonPage(PageHost& host, QWidget* parent) : QWidge
     row.totalPaid = result("edtLCTotalPaid", "$#,###,###,###.##", 17, 5);
     row.loanCost = result("edtLCLoanCost", "$#,###,###,###.##", 17, 6);
     row.pointsCost = result("edtLCPointsCost", "$###,###,###.##", 10, 7);
-    for (QWidget* f : {static_cast<QWidget*>(row.loan), static_cast<QWidget*>(row.interest),
-                       static_cast<QWidget*>(row.term), static_cast<QWidget*>(row.points)})
-      f->installEventFilter(this);
+    for (QWidget* f : row.Entries()) f->installEventFilter(this);
   }
 
   // Row by row; within a row loan, rate, payments, points.
   QWidget* previous = nullptr;
   for (const Row& row : rows_) {
-    for (QWidget* f : {static_cast<QWidget*>(row.loan), static_cast<QWidget*>(row.interest),
-                       static_cast<QWidget*>(row.term), static_cast<QWidget*>(row.points)}) {
+    for (QWidget* f : row.Entries()) {
       if (previous) setTabOrder(previous, f);
       previous = f;
     }
   }
 }
 
+std::array<QWidget*, 4> LoanComparisonPage::Row::Entries() const { return {loan, interest, term, points}; }
+
 LoanComparisonPage::~LoanComparisonPage() {
   for (const Row& row : rows_)
-    for (QWidget* f : {static_cast<QWidget*>(row.loan), static_cast<QWidget*>(row.interest),
-                       static_cast<QWidget*>(row.term), static_cast<QWidget*>(row.points)})
-      f->removeEventFilter(this);
+    for (QWidget* f : row.Entries()) f->removeEventFilter(this);
 }
 
 bool LoanComparisonPage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
-    // Leaving a field for another control; not the window losing the focus to another
-    // window or to a popup.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-      Guarded([this, watched] { CalcLC(watched); });
-  }
+  if (rowpage::FieldLeft(event)) Guarded([this, watched] { CalcLC(watched); });
   return QWidget::eventFilter(watched, event);
 }
 

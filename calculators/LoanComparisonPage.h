@@ -44,6 +44,8 @@ public:
     TOvcPictureField* totalPaid = nullptr;
     TOvcPictureField* loanCost = nullptr;
     TOvcPictureField* pointsCost = nullptr;
+    // The four entry fields in their tab order.
+    std::array<QWidget*, 4> Entries() const;
   };
   // Row 0..5 (the fields ending in the digits 1..6), for the report and the document.
   const Row& RowFields(int index) const { return rows_.at(index); }

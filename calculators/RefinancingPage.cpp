@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "calculators/PageHost.h"
+#include "calculators/RowPageParts.h"
 #include "widgets/FieldStyle.h"
 #include "widgets/Guarded.h"
 #include "widgets/Mneyedit.h"
@@ -161,41 +162,41 @@ void RefinancingPage::buildPage() {
     h->setGeometry(kColumnX[c], 34, kFieldWidth + 50, 18);
   }
 
-  // Places `field` as item `item` of column `column` under its caption.
-  const auto item = [this](QWidget* field, const char* name, const QString& caption, int column, int item) {
-    const int y = kFirstItemY + item * kItemStep;
+  // An item of a column: its caption with the field under it.
+  const auto item = [this](QWidget* field, const char* name, const QString& caption, int column, int row) {
+    const int y = kFirstItemY + row * kItemStep;
     Caption(this, caption, kColumnX[column], y, 185);
     field->setObjectName(name);
     field->setAccessibleName(caption);
     field->setGeometry(kColumnX[column], y + 15, kFieldWidth, kFieldHeight);
+    return field;
+  };
+  const auto money = [&](const char* name, const QString& caption, int decimals, int column, int row) {
+    return static_cast<TMoneyEdit*>(item(MoneyField(this, decimals), name, caption, column, row));
+  };
+  const auto term = [&](const char* name, const QString& caption, int column, int row) {
+    return static_cast<TOvcPictureField*>(item(TermField(this), name, caption, column, row));
+  };
+  const auto result = [&](const char* name, const QString& caption, int column, int row) {
+    return static_cast<TOvcPictureField*>(item(ResultField(this, kResultMask, 17), name, caption, column, row));
   };
 
-  edtOldLoan_ = MoneyField(this, 2);
-  item(edtOldLoan_, "edtOldLoan", "Current Balance", 0, 0);
-  edtOldTerm_ = TermField(this);
-  item(edtOldTerm_, "edtOldTerm", "Term in Months", 0, 1);
-  edtOldInterestRate_ = MoneyField(this, 5);
-  item(edtOldInterestRate_, "edtOldInterestRate", "Interest Rate", 0, 2);
-  edtOldPaymentsMade_ = TermField(this);
-  item(edtOldPaymentsMade_, "edtOldPaymentsMade", "Payments Made", 0, 3);
+  edtOldLoan_ = money("edtOldLoan", "Current Balance", 2, 0, 0);
+  edtOldTerm_ = term("edtOldTerm", "Term in Months", 0, 1);
+  edtOldInterestRate_ = money("edtOldInterestRate", "Interest Rate", 5, 0, 2);
+  edtOldPaymentsMade_ = term("edtOldPaymentsMade", "Payments Made", 0, 3);
   // Any difference of two term fields is a count this result shows as computed, without
   // the error colours of an entry outside the terms' range.
   edtOldPaymentsRemaining_ = ResultField(this, "iiiiii", 6, TOvcPictureField::DataType::Integer);
   edtOldPaymentsRemaining_->SetRange(-65535, 65535);
   item(edtOldPaymentsRemaining_, "edtOldPaymentsRemaining", "Payments Remaining", 0, 4);
-  edtOldPayment_ = ResultField(this, kResultMask, 17);
-  item(edtOldPayment_, "edtOldPayment", "Payment", 0, 5);
+  edtOldPayment_ = result("edtOldPayment", "Payment", 0, 5);
 
-  edtNewLoan_ = MoneyField(this, 2);
-  item(edtNewLoan_, "edtNewLoan", "New Balance", 1, 0);
-  edtNewTerm_ = TermField(this);
-  item(edtNewTerm_, "edtNewTerm", "Term in Months", 1, 1);
-  edtNewInterestRate_ = MoneyField(this, 5);
-  item(edtNewInterestRate_, "edtNewInterestRate", "Interest Rate", 1, 2);
-  edtNewPayment_ = ResultField(this, kResultMask, 17);
-  item(edtNewPayment_, "edtNewPayment", "Payment", 1, 3);
-  edtRefiClosingCosts_ = MoneyField(this, 2);
-  item(edtRefiClosingCosts_, "edtRefiClosingCosts", "Closing Costs", 1, 4);
+  edtNewLoan_ = money("edtNewLoan", "New Balance", 2, 1, 0);
+  edtNewTerm_ = term("edtNewTerm", "Term in Months", 1, 1);
+  edtNewInterestRate_ = money("edtNewInterestRate", "Interest Rate", 5, 1, 2);
+  edtNewPayment_ = result("edtNewPayment", "Payment", 1, 3);
+  edtRefiClosingCosts_ = money("edtRefiClosingCosts", "Closing Costs", 2, 1, 4);
   btnCalcFees_ = new QPushButton(this);
   btnCalcFees_->setObjectName("btnCalcFees");
   btnCalcFees_->setIcon(FeesIcon());
@@ -203,21 +204,14 @@ void RefinancingPage::buildPage() {
   SetHint(btnCalcFees_, "Click to itemize Closing Costs");
   btnCalcFees_->setAutoDefault(true);
   btnCalcFees_->setGeometry(kColumnX[1] + kFieldWidth + 4, edtRefiClosingCosts_->y(), 26, kFieldHeight);
-  edtMonthsUntilSell_ = TermField(this);
-  item(edtMonthsUntilSell_, "edtMonthsUntilSell", "Months Until You Will Sell", 1, 5);
+  edtMonthsUntilSell_ = term("edtMonthsUntilSell", "Months Until You Will Sell", 1, 5);
 
-  edtPaymentSaved_ = ResultField(this, kResultMask, 17);
-  item(edtPaymentSaved_, "edtPaymentSaved", "Monthly Payment Savings", 2, 0);
-  edtTotalPaymentSaved_ = ResultField(this, kResultMask, 17);
-  item(edtTotalPaymentSaved_, "edtTotalPaymentSaved", "Total Monthly Payment Savings", 2, 1);
-  edtOldEquity_ = ResultField(this, kResultMask, 17);
-  item(edtOldEquity_, "edtOldEquity", "Equity in Old Loan", 2, 2);
-  edtNewEquity_ = ResultField(this, kResultMask, 17);
-  item(edtNewEquity_, "edtNewEquity", "Equity in New Loan", 2, 3);
-  edtEquitySavings_ = ResultField(this, kResultMask, 17);
-  item(edtEquitySavings_, "edtEquitySavings", "Total Equity Savings", 2, 4);
-  edtTotalSaved_ = ResultField(this, kResultMask, 17);
-  item(edtTotalSaved_, "edtTotalSaved", "Total Saved", 2, 5);
+  edtPaymentSaved_ = result("edtPaymentSaved", "Monthly Payment Savings", 2, 0);
+  edtTotalPaymentSaved_ = result("edtTotalPaymentSaved", "Total Monthly Payment Savings", 2, 1);
+  edtOldEquity_ = result("edtOldEquity", "Equity in Old Loan", 2, 2);
+  edtNewEquity_ = result("edtNewEquity", "Equity in New Loan", 2, 3);
+  edtEquitySavings_ = result("edtEquitySavings", "Total Equity Savings", 2, 4);
+  edtTotalSaved_ = result("edtTotalSaved", "Total Saved", 2, 5);
 }
 
 void RefinancingPage::buildClosingCostPanel() {
@@ -286,13 +280,10 @@ bool RefinancingPage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     focused_ = watched;
   } else if (event->type() == QEvent::FocusOut && watched == focused_) {
-    // Leaving a field for another control; not the window losing the focus to another
-    // window or to a popup. A field that loses a focus it never received (the last
-    // fee's exit sends the focus on to "OK" while it is on its way elsewhere) has not
-    // been left.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    // A field that loses a focus it never received (the last fee's exit sends the
+    // focus on to "OK" while it is on its way elsewhere) has not been left.
     focused_ = nullptr;
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+    if (rowpage::FieldLeft(event)) {
       const bool refi = std::find(refiExits_.begin(), refiExits_.end(), watched) != refiExits_.end();
       Guarded([this, watched, refi] { refi ? CalcRefi(watched) : CalcClosingCosts(watched); });
     }
