@@ -1,10 +1,10 @@
 #include "calculators/RefinancingPage.h"
 
-#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "calculators/PageHost.h"
 #include "calculators/RowPageParts.h"
