@@ -31,28 +31,38 @@ std::optional<std::string> shownText(const QWidget* page, const std::string& fie
   return ReportFieldText(page, field.c_str());
 }
 
-// The field read by its own rule and written in `form`. A field that holds no number to
-// show (the stars of a result too wide for it) prints as the page shows it, rather than
-// as a made-up figure or a failed print.
-void setValue(TReport& report, const std::string& object, const QWidget* page, const std::string& field,
-              std::string (*form)(double)) {
-  std::optional<double> value;
-  try {
-    value = ReportFieldValue(page, field.c_str());
-  } catch (const std::runtime_error&) {  // a text the field cannot read
-  }
-  if (value && std::isfinite(*value)) SetReportText(report, object.c_str(), form(*value));
-  else if (const std::optional<std::string> text = shownText(page, field)) SetReportText(report, object.c_str(), *text);
-}
-
 // The whole-number form of a count field (terms and payments).
 std::string wholeNumber(double value) {
   if (std::trunc(value) != value || std::fabs(value) > INT32_MAX) return ReportPlainNumber(value);
   return ReportWholeNumber(static_cast<std::int32_t>(value));
 }
 
-void setFieldText(TReport& report, const std::string& object, const QWidget* page, const std::string& field) {
-  if (const std::optional<std::string> text = shownText(page, field)) SetReportText(report, object.c_str(), *text);
+// One figure of a report: its object, the field it is filled from and the form.
+struct Figure {
+  const char* object;
+  const char* field;
+  std::string (*form)(double);
+};
+
+// The field read by its own rule and written in `form`, or without a form the text the
+// field shows. A field that holds no number to show (the stars of a result too wide for
+// it) prints as the page shows it, rather than as a made-up figure or a failed print.
+void fill(TReport& report, const std::string& object, const QWidget* page, const std::string& field,
+          std::string (*form)(double)) {
+  std::optional<double> value;
+  try {
+    if (form) value = ReportFieldValue(page, field.c_str());
+  } catch (const std::runtime_error&) {  // a text the field cannot read
+  }
+  if (value && std::isfinite(*value)) SetReportText(report, object.c_str(), form(*value));
+  else if (const std::optional<std::string> text = shownText(page, field)) SetReportText(report, object.c_str(), *text);
+}
+
+// A table of `rows` rows, filled row by row, left to right: row k's objects and fields
+// are the columns' names followed by k.
+void fillTable(TReport& report, const QWidget* page, std::initializer_list<Figure> columns, int rows) {
+  for (int k = 1; k <= rows; ++k)
+    for (const Figure& c : columns) fill(report, numbered(c.object, k), page, numbered(c.field, k), c.form);
 }
 
 // A report's page, its figures filled, goes to the preview with a help button that opens
@@ -75,18 +85,17 @@ void TfrmMain::BuildSinglePageReport(TPageBuilder& page) {
 
 void TfrmMain::PrintLoanComparison() {
   TReport& report = Reports().Get("frLoanComparison");
-  const QWidget* page = Page("LC");
   CommonHeaderStep(report, "Loan Comparison");
-  for (int k = 1; k <= 6; ++k) {
-    setValue(report, numbered("lblLoanAmount", k), page, numbered("edtLCLoan", k), ReportCurrency);
-    setValue(report, numbered("lblInterestRate", k), page, numbered("edtLCInterest", k), ReportPlainRate);
-    setFieldText(report, numbered("lblNumberPayments", k), page, numbered("edtLCTerm", k));
-    setValue(report, numbered("lblLCPoints", k), page, numbered("edtLCPoints", k), ReportPlainRate);
-    setValue(report, numbered("lblPaymentAmount", k), page, numbered("edtLCPayment", k), ReportCurrency);
-    setValue(report, numbered("lblTotalPaid", k), page, numbered("edtLCTotalPaid", k), ReportCurrency);
-    setValue(report, numbered("lblLoanCost", k), page, numbered("edtLCLoanCost", k), ReportCurrency);
-    setValue(report, numbered("lblLCPointsCost", k), page, numbered("edtLCPointsCost", k), ReportCurrency);
-  }
+  fillTable(report, Page("LC"),
+            {{"lblLoanAmount", "edtLCLoan", ReportCurrency},
+             {"lblInterestRate", "edtLCInterest", ReportPlainRate},
+             {"lblNumberPayments", "edtLCTerm", nullptr},
+             {"lblLCPoints", "edtLCPoints", ReportPlainRate},
+             {"lblPaymentAmount", "edtLCPayment", ReportCurrency},
+             {"lblTotalPaid", "edtLCTotalPaid", ReportCurrency},
+             {"lblLoanCost", "edtLCLoanCost", ReportCurrency},
+             {"lblLCPointsCost", "edtLCPointsCost", ReportCurrency}},
+            6);
   preview(*this, report, "LC");
 }
 
@@ -94,11 +103,7 @@ void TfrmMain::PrintRefinancingCalc() {
   TReport& report = Reports().Get("frRefinancingCalc");
   const QWidget* page = Page("RC");
   CommonHeaderStep(report, "Refinancing Calculation");
-  const struct {
-    const char* object;
-    const char* field;
-    std::string (*form)(double);
-  } figures[] = {
+  const Figure figures[] = {
       {"lblOldBalance", "edtOldLoan", ReportCurrency},
       {"lblOldTerm", "edtOldTerm", wholeNumber},
       {"lblOldInterestRate", "edtOldInterestRate", ReportPlainRate},
@@ -118,7 +123,7 @@ void TfrmMain::PrintRefinancingCalc() {
       {"lblEquitySavings", "edtEquitySavings", ReportCurrency},
       {"lblTotalSaved", "edtTotalSaved", ReportCurrency},
   };
-  for (const auto& f : figures) setValue(report, f.object, page, f.field, f.form);
+  for (const Figure& f : figures) fill(report, f.object, page, f.field, f.form);
   // The page's sentence ("If you sell in 240 months,") goes on with the report's own words.
   if (const std::optional<std::string> sell = ReportFieldText(page, "LblSell"))
     SetReportText(report, "lblWhenYouSell", *sell + " this refinancing scenario may save you money as indicated below:");
@@ -127,29 +132,27 @@ void TfrmMain::PrintRefinancingCalc() {
 
 void TfrmMain::PrintFutureValues() {
   TReport& report = Reports().Get("frFutureValues");
-  const QWidget* page = Page("FV");
   CommonHeaderStep(report, "Future Values");
-  for (int k = 1; k <= 5; ++k) {
-    setValue(report, numbered("lblP", k), page, numbered("edtFVp", k), ReportCurrency);
-    setFieldText(report, numbered("lblct", k), page, numbered("cbCompounding", k));
-    setValue(report, numbered("lblfvpmt", k), page, numbered("edtFVpmt", k), ReportCurrency);
-    setValue(report, numbered("lblrate", k), page, numbered("edtFVir", k), ReportRate3);
-    setFieldText(report, numbered("lblper", k), page, numbered("edtFVn", k));
-    setValue(report, numbered("lblfvsi", k), page, numbered("edtFV", k), ReportCurrency);
-  }
+  fillTable(report, Page("FV"),
+            {{"lblP", "edtFVp", ReportCurrency},
+             {"lblct", "cbCompounding", nullptr},
+             {"lblfvpmt", "edtFVpmt", ReportCurrency},
+             {"lblrate", "edtFVir", ReportRate3},
+             {"lblper", "edtFVn", nullptr},
+             {"lblfvsi", "edtFV", ReportCurrency}},
+            5);
   preview(*this, report, "FV");
 }
 
 void TfrmMain::PrintRatesOfReturn() {
   TReport& report = Reports().Get("frRatesOfReturn");
-  const QWidget* page = Page("ROR");
   CommonHeaderStep(report, "Rates of Return");
-  for (int k = 1; k <= 5; ++k) {
-    setValue(report, numbered("lblRorBV", k), page, numbered("edtRORBV", k), ReportCurrency);
-    setValue(report, numbered("lblRorEV", k), page, numbered("edtROREV", k), ReportCurrency);
-    setValue(report, numbered("lblRorDV", k), page, numbered("edtRORDV", k), ReportCurrency);
-    setValue(report, numbered("lblRor", k), page, numbered("edtROR", k), ReportRate3);
-  }
+  fillTable(report, Page("ROR"),
+            {{"lblRorBV", "edtRORBV", ReportCurrency},
+             {"lblRorEV", "edtROREV", ReportCurrency},
+             {"lblRorDV", "edtRORDV", ReportCurrency},
+             {"lblRor", "edtROR", ReportRate3}},
+            5);
   preview(*this, report, "ROR");
 }
 
@@ -157,25 +160,22 @@ void TfrmMain::PrintNPV() {
   TReport& report = Reports().Get("frNPV");
   const QWidget* page = Page("DCF");
   CommonHeaderStep(report, "Net Present Values");
-  // Year 19's object is spelled "lblyear19"; the lookup ignores letter case.
-  for (int k = 1; k <= 30; ++k)
-    setValue(report, numbered("lblYear", k), page, numbered("edtDCFYear", k), ReportCurrency);
-  for (int k = 1; k <= 5; ++k)
-    setValue(report, numbered("lblDR", k), page, numbered("edtDiscountRate", k), ReportRate3);
-  for (int k = 1; k <= 5; ++k) setValue(report, numbered("lblNPV", k), page, numbered("edtNPV", k), ReportCurrency);
+  // The thirty cash flows (year 19's object is spelled "lblyear19": the lookup ignores
+  // letter case), then the five rates, then the five present values.
+  fillTable(report, page, {{"lblYear", "edtDCFYear", ReportCurrency}}, 30);
+  fillTable(report, page, {{"lblDR", "edtDiscountRate", ReportRate3}}, 5);
+  fillTable(report, page, {{"lblNPV", "edtNPV", ReportCurrency}}, 5);
   preview(*this, report, "DCF");
 }
 
 void TfrmMain::PrintCapRate() {
   TReport& report = Reports().Get("frCapRate");
-  const QWidget* page = Page("pgCapRate");
   CommonHeaderStep(report, "Capitalization Rates");
-  for (int k = 1; k <= 5; ++k) {
-    setValue(report, numbered("lblNetOperatingIncome", k), page, numbered("edtCRNetOperatingIncome", k),
-             ReportCurrency);
-    setValue(report, numbered("lblValue", k), page, numbered("edtCRValue", k), ReportCurrency);
-    setValue(report, numbered("lblCapRate", k), page, numbered("edtCRCapitalizationRate", k), ReportPlainRate);
-  }
+  fillTable(report, Page("pgCapRate"),
+            {{"lblNetOperatingIncome", "edtCRNetOperatingIncome", ReportCurrency},
+             {"lblValue", "edtCRValue", ReportCurrency},
+             {"lblCapRate", "edtCRCapitalizationRate", ReportPlainRate}},
+            5);
   preview(*this, report, "pgCapRate");
 }
 
