@@ -6,6 +6,7 @@
 //               its form, the one page laid out.
 //   ToPreview   from Print to the preview on screen: the routine, the preview window
 //               built and shown, its page drawn (the preview's target: under 100 ms).
+//   FirstPrint  the first Print of a run, which also loads the ten report templates.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -66,6 +67,21 @@ void BM_CalculatorReport_ToPreview(benchmark::State& state) {
   state.SetLabel(key);
 }
 BENCHMARK(BM_CalculatorReport_ToPreview)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+void BM_CalculatorReport_FirstPrint(benchmark::State& state) {
+  const char* key = kPages[state.range(0)];
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto r = std::make_unique<CalculatorReport>(key);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(r->print().pages.pages.size());
+    state.PauseTiming();
+    r.reset();
+    state.ResumeTiming();
+  }
+  state.SetLabel(key);
+}
+BENCHMARK(BM_CalculatorReport_FirstPrint)->Arg(0)->Arg(4)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zeb
