@@ -2,8 +2,6 @@
 // help, the small windows, Internet links and the status-bar text.
 #include <QDialog>
 #include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
@@ -72,39 +70,6 @@ void TfrmMain::Print() {
   } else if (key == "DCF") PrintNPV();
   else if (key == "pgCapRate") PrintCapRate();
   else if (key == "Depreciation") PrintDepreciation();
-}
-
-// Each report is built by its own print routine (the schedule reports in
-// reports/SchedulePrintsQt.cpp); until a report is in, the preview says plainly that
-// there is none.
-void TfrmMain::PrintLoanComparison() { showReportNotAvailable("Loan Comparison"); }
-void TfrmMain::PrintRatesOfReturn() { showReportNotAvailable("Rates of Return"); }
-void TfrmMain::PrintRefinancingCalc() { showReportNotAvailable("Refinancing Calculator"); }
-void TfrmMain::PrintFutureValues() { showReportNotAvailable("Future Values"); }
-void TfrmMain::PrintNPV() { showReportNotAvailable("Net Present Values"); }
-void TfrmMain::PrintCapRate() { showReportNotAvailable("Capitalization Rate"); }
-
-void TfrmMain::showReportNotAvailable(const QString& reportName) {
-  const QString text = "The " + reportName + " report is not available yet in this version.";
-  QPrintPreviewDialog preview(&Printer(), this);
-  preview.setObjectName("dlgPrintPreview");
-  preview.setWindowTitle("Print Preview - " + reportName);
-  preview.setProperty("shownText", text);
-  preview.resize(720, 540);  // room for the whole tool bar, its Print button included
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [text, reportName](QPrinter* printer) {
-    QPainter p(printer);
-    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
-    const QRect area(0, 0, page.width(), page.height());
-    QFont title("Arial", 14, QFont::Bold);
-    p.setFont(title);
-    const int line = p.fontMetrics().height();
-    p.drawText(area.adjusted(line * 2, line * 2, -line * 2, 0), Qt::AlignLeft | Qt::AlignTop, reportName);
-    QFont body("Arial", 11);
-    p.setFont(body);
-    p.drawText(area.adjusted(line * 2, line * 5, -line * 2, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               text);
-  });
-  ExecDialog(preview);
 }
 
 void TfrmMain::MnuFilePrintSetupClick() {

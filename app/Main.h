@@ -51,6 +51,7 @@ class WelcomePage;
 class MenuPage;
 class HelpViewer;
 class TReportSet;
+class TPageBuilder;
 
 // One page of nbkMain: its key, the name in the caption strip, where that name begins,
 // its help contexts (F1 and the Help button), the field that gets the focus on entry,
@@ -140,6 +141,8 @@ public:
   void PrintNPV();
   void PrintCapRate();
   void PrintDepreciation();
+  // The layout of the six single-page reports: the title band, then the footer.
+  void BuildSinglePageReport(TPageBuilder& page);
   // The one printer of the run: the print set-up's choice persists.
   QPrinter& Printer();
   // The report templates, loaded with the window; texts set on them stay until the next print.
@@ -230,7 +233,6 @@ private:
   void enterPageExtras(const TPageInfo& page);
   void focusField(const QString& key, const char* name);
   HelpViewer& ensureHelp();
-  void showReportNotAvailable(const QString& reportName);
   QWidget* addPage(const QString& key, QWidget* content);
 
   // frame
