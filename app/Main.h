@@ -107,6 +107,9 @@ public:
   void EnableMnuCalcItems();
   void CloseCalculators();
   void ShowLoanApplication();
+  // The applicant's first name the loan application proposes (kept for the run).
+  QString LoanApplicationFirstName() const { return loanApplicationFirstName_; }
+  void SetLoanApplicationFirstName(const QString& name) { loanApplicationFirstName_ = name; }
   // The page-choosing controls of `key` ("MQ" for the loan application): main menu,
   // MnuPopup and mnuPopCalcs items, and the page button.
   QAction* MainMenuItem(const QString& key) const;
@@ -286,6 +289,7 @@ private:
   std::unique_ptr<TMortgage> mortgage_;
   int defaultValueSet_ = 1;
   double settingsPayment_ = 0;
+  QString loanApplicationFirstName_;
   bool closed_ = false;
 };
 
