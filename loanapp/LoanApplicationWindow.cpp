@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
 #include <algorithm>
@@ -169,6 +170,14 @@ TfrmLoanApplication::TfrmLoanApplication(QString& rememberedFirstName, QWidget* 
   btnClose_->setGeometry(438, 416, 180, 30);
   connect(btnClose_, &QPushButton::clicked, this, [this] { Guarded([this] { btnCloseClick(); }); });
 
+  // Keyboard order across the pages: the page tabs, the shown page's inputs, then Close.
+  const std::vector<QWidget*> chain{nbkLoanApplication_->findChild<QTabBar*>(), findChild<QWidget*>("memIntroduction"),
+                                    edtFirstName_};
+  for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  QWidget::setTabOrder(importance_.back()->Button(kImportanceLevels - 1), memPreviewSubmission_);
+  QWidget::setTabOrder(memPreviewSubmission_, oxButton1_);
+  QWidget::setTabOrder(oxButton1_, btnClose_);
+
   if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   FormCreate();
@@ -220,6 +229,7 @@ QWidget* TfrmLoanApplication::buildApplication() {
   sbxApplication_->setGeometry(0, 0, 608, 288);
   sbxApplication_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sbxApplication_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  sbxApplication_->setFocusPolicy(Qt::NoFocus);  // Tab goes from the page's tab to the first field
   auto* form = new QWidget;
   form->setObjectName("pnlApplicationForm");
 
@@ -247,6 +257,7 @@ QWidget* TfrmLoanApplication::buildApplication() {
   rgPropertyOccupied_ = new TRadioGroup("rgPropertyOccupied", {"Yes", "No"}, 2, form);
   rgPropertyOccupied_->setTitle(occupied);
   rgPropertyOccupied_->setAccessibleName(occupied.trimmed());
+  SetNavyText(rgPropertyOccupied_);
   rgPropertyOccupied_->setGeometry(kFieldX, next(60), kFieldWidth, 44);
   for (int i = 0; i < rgPropertyOccupied_->Count(); ++i)
     rgPropertyOccupied_->Button(i)->setAccessibleName(rgPropertyOccupied_->Button(i)->text());

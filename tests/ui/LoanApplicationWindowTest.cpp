@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QRegularExpression>
 #include <QTest>
@@ -166,6 +167,27 @@ TEST_F(LoanApplicationWindowTest, TabWalksTheFormInItsOrder) {
     backward.prepend(QApplication::focusWidget()->accessibleName());
   }
   EXPECT_EQ(lines(backward), lines(expected));
+}
+
+TEST_F(LoanApplicationWindowTest, TabGoesFromThePageTabToThePageThenToClose) {
+  struct PageCase {
+    int page;
+    QStringList stops;
+  };
+  const PageCase cases[] = {{0, {"memIntroduction", "btnClose"}},
+                            {1, {"edtFirstName", "edtLastName"}},
+                            {2, {"memPreviewSubmission", "btnClose"}},
+                            {3, {"oxButton1", "btnClose"}}};
+  for (const PageCase& c : cases) {
+    notebook()->setCurrentIndex(c.page);
+    notebook()->findChild<QTabBar*>()->setFocus(Qt::TabFocusReason);
+    QStringList stops;
+    for (int i = 0; i < c.stops.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      stops << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(lines(stops), lines(c.stops)) << c.page;
+  }
 }
 
 // A whole application typed with the keyboard alone, read back on the preview page and
