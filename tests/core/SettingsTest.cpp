@@ -133,6 +133,8 @@ protected:
   void SetUp() override {
     root = std::filesystem::temp_directory_path() /
            ("zeb-settings-" + std::to_string(std::random_device{}()));
+    program = root / "bin";
+    config = root / "config";
     std::filesystem::create_directories(program);
     std::filesystem::create_directories(config);
   }
@@ -143,8 +145,8 @@ protected:
   std::string firstName() { return ReadSettingsFile(FindSettingsFile(program, config)).loanApplicationFirstName; }
 
   std::filesystem::path root;
-  std::filesystem::path program = root / "bin";
-  std::filesystem::path config = root / "config";
+  std::filesystem::path program;
+  std::filesystem::path config;
 };
 
 TEST_F(SettingsFiles, ProgramFolderFirstThenTheUsersConfiguration) {
