@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "calculators/PageHost.h"
+#include "document/Settings.h"
 
 class QLabel;
 class QPushButton;
@@ -74,6 +75,10 @@ public:
 
   // ---- shell -----------------------------------------------------------------------
   void FormCreate();
+  // Set-up steps: the document type's desktop registration, the settings file.
+  void RegisterAFile();
+  void ReadIniFile();
+  const TSettings& Settings() const { return settings_; }
   void AppOnException(std::exception_ptr error);
   void DisplayHint(const QString& hint);
   void FormActivate();
@@ -290,6 +295,7 @@ private:
   int defaultValueSet_ = 1;
   double settingsPayment_ = 0;
   QString loanApplicationFirstName_;
+  TSettings settings_;
   bool closed_ = false;
 };
 

@@ -102,6 +102,13 @@ double TIniText::ReadFloat(std::string_view section, std::string_view key, doubl
   }
 }
 
+void ZeroGeneralValues(TSettings& s) {
+  s.defaultValueSet = 0;
+  s.loan = s.interest = s.payment = s.federal = s.state = s.downpayment = 0;
+  s.term = 0;
+  s.defaultCalc = 0;
+}
+
 TSettings ReadSettings(const TIniText& ini) {
   TSettings s;
   const std::string general = "GeneralValues";

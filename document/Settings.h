@@ -75,6 +75,10 @@ struct TSettings {
   double dcfRate[5] = {4, 5, 6, 7, 8};
 };
 
+// The reset to zero values: DefaultValueSet, Loan, Interest, Term, Payment, Federal,
+// State, Downpayment and DefaultCalc become 0.
+void ZeroGeneralValues(TSettings& settings);
+
 // The values of a settings text, each key with its default.
 TSettings ReadSettings(const TIniText& ini);
 
