@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -13,6 +14,10 @@
 #include "document/Settings.h"
 #include "document/ShellRegistration.h"
 
+// The desktop files travel inside the program (app/desktop.qrc); a resource of a static
+// library is registered by hand.
+static void initDesktopResources() { Q_INIT_RESOURCE(desktop); }
+
 namespace zeb {
 namespace {
 
@@ -22,6 +27,7 @@ QString xdgFolder(const char* variable, const QString& fallback) {
 }
 
 QByteArray resource(const QString& name) {
+  initDesktopResources();
   QFile f(":/desktop/" + name);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -57,6 +63,11 @@ bool runTool(const char* tool, const QString& folder) {
 }
 
 }  // namespace
+
+QIcon ProgramIcon() {
+  initDesktopResources();
+  return QIcon(":/desktop/zebcalc.svg");
+}
 
 QString UserDataFolder() { return xdgFolder("XDG_DATA_HOME", ".local/share"); }
 QString UserConfigFolder() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }

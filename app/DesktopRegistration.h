@@ -14,9 +14,13 @@
 // start from the same program writes nothing; a start from another folder rewrites the
 // desktop entry. The default application goes into the data folder's mimeapps.list, so
 // an explicit choice the user made in ~/.config/mimeapps.list still wins.
+#include <QIcon>
 #include <QString>
 
 namespace zeb {
+
+// The program's icon (the one the desktop shows), the window icon of every window.
+QIcon ProgramIcon();
 
 // $XDG_DATA_HOME when it is an absolute path, otherwise ~/.local/share.
 QString UserDataFolder();

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -208,6 +209,11 @@ public:
   void SetCurrentFileName(const QString& name) { currentFileName_ = name; }
   // Writes the calculators to `fileName` (the document's Save).
   void SaveDocumentTo(const QString& fileName);
+  // A document named on the command line or handed over by a second copy: opened as
+  // "&Open" opens a chosen file, through DocumentOpener (the document's open routine,
+  // which reports a bad file and changes nothing).
+  void OpenDocumentFromShell(const QString& path);
+  std::function<bool(const QString&)> DocumentOpener;
 
   QString StatusText() const;
   void SetStatusText(const QString& text);
