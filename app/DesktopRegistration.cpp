@@ -119,7 +119,7 @@ void TfrmMain::ReadIniFile() {
   amortization_->SetStoredStart(settings_.month, amortization_->AmortStartYear());
   // A name written by another desktop in its own 8-bit code page is read as Latin-1.
   const QByteArray name = QByteArray::fromStdString(settings_.loanApplicationFirstName);
-  QStringDecoder utf8(QStringDecoder::Utf8);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   loanApplicationFirstName_ = utf8(name);
   if (utf8.hasError()) loanApplicationFirstName_ = QString::fromLatin1(name);
 }

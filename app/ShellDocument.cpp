@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "app/Main.h"
@@ -18,7 +19,8 @@ QString DocumentArgument(const QStringList& arguments) {
       continue;
     }
     if (arg.isEmpty() || (options && arg.startsWith('-'))) continue;
-    if (arg.startsWith("file:", Qt::CaseInsensitive)) {
+    static const QRegularExpression address("^[A-Za-z][A-Za-z0-9+.-]*:(//|$)");
+    if (arg.startsWith("file:", Qt::CaseInsensitive) || address.match(arg).hasMatch()) {
       const QUrl url(arg);
       if (!url.isLocalFile()) return QString();
       arg = url.toLocalFile();
