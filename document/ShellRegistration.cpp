@@ -51,7 +51,10 @@ std::optional<std::string> DesktopEntryFor(std::string_view entry, std::string_v
     if (startsWith(line, "Exec=")) {
       out += "Exec=" + *arg + " %f\n";
     } else if (startsWith(line, "TryExec=")) {
-      out += "TryExec=" + *arg + "\n";
+      // A plain path: only the value's own escape rule applies.
+      out += "TryExec=";
+      for (const char c : programPath) out += c == '\\' ? std::string("\\\\") : std::string(1, c);
+      out += "\n";
     } else {
       out += line;
       out += '\n';

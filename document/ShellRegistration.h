@@ -27,8 +27,9 @@ inline constexpr const char* kMimePackageFile = "zebcalc.xml";
 // (empty, not absolute, or holding a control character).
 std::optional<std::string> ExecArgument(std::string_view programPath);
 
-// `entry` (a desktop entry) with its Exec and TryExec lines naming `programPath`;
-// nothing when the path cannot be written in an Exec line.
+// `entry` (a desktop entry) with its Exec line running `programPath` on the document
+// and its TryExec line naming it (a plain path there, never quoted); nothing when the
+// path cannot be written in an Exec line.
 std::optional<std::string> DesktopEntryFor(std::string_view entry, std::string_view programPath);
 
 // `mimeapps` (the text of a mimeapps.list, possibly empty) with `desktopId` as the

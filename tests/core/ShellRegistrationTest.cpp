@@ -43,8 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DesktopEntry, ExecAndTryExecNameTheRunningProgram) {
   const std::string entry = "[Desktop Entry]\nName=Z\nTryExec=zebcalc\nExec=zebcalc %f\nMimeType=application/x-dmw;\n";
   EXPECT_EQ(DesktopEntryFor(entry, "/opt/My Apps/zebcalc"),
-            "[Desktop Entry]\nName=Z\nTryExec=\"/opt/My Apps/zebcalc\"\nExec=\"/opt/My Apps/zebcalc\" %f\n"
+            "[Desktop Entry]\nName=Z\nTryExec=/opt/My Apps/zebcalc\nExec=\"/opt/My Apps/zebcalc\" %f\n"
             "MimeType=application/x-dmw;\n");
+  EXPECT_EQ(DesktopEntryFor(entry, "/a\\b/z"),
+            "[Desktop Entry]\nName=Z\nTryExec=/a\\\\b/z\nExec=\"/a\\\\\\\\b/z\" %f\nMimeType=application/x-dmw;\n");
   EXPECT_EQ(DesktopEntryFor(entry, "relative/zebcalc"), std::nullopt);
 }
 

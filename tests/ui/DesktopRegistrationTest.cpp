@@ -136,6 +136,10 @@ TEST_F(DesktopRegistration, EachStartRegistersTheRunningProgram) {
   startProgram(copy);
   EXPECT_EQ(execLine(entry()), "Exec=\"" + QFileInfo(copy).canonicalFilePath().toUtf8() + "\" %f");
   if (have("xdg-mime")) EXPECT_EQ(tool("xdg-mime", {"query", "default", "application/x-dmw"}), "zebcalc.desktop");
+  // GLib-based file managers check TryExec: the entry must name a program that exists.
+  if (have("gio"))
+    EXPECT_TRUE(tool("gio", {"mime", "application/x-dmw"}).section('\n', 0, 0).endsWith(": zebcalc.desktop"))
+        << tool("gio", {"mime", "application/x-dmw"}).toStdString();
 }
 
 }  // namespace
