@@ -177,6 +177,8 @@ TfrmLoanApplication::TfrmLoanApplication(QString& rememberedFirstName, QWidget* 
   QWidget::setTabOrder(importance_.back()->Button(kImportanceLevels - 1), memPreviewSubmission_);
   QWidget::setTabOrder(memPreviewSubmission_, oxButton1_);
   QWidget::setTabOrder(oxButton1_, btnClose_);
+  QWidget::setTabOrder(btnClose_, UrlZEB_);
+  chain.front()->setFocus();  // the window opens with the page tabs in hand
 
   if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());

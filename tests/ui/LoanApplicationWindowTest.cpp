@@ -90,6 +90,7 @@ TEST_F(LoanApplicationWindowTest, OpensOnTheIntroductionWithTheFormsInitialValue
   for (int i = 0; i < notebook()->count(); ++i) tabs << notebook()->tabText(i);
   EXPECT_EQ(lines(tabs), lines({"Introduction", "Loan Application Form", "Preview Submission", "Submit"}));
   EXPECT_EQ(notebook()->currentWidget()->objectName(), "pgIntroduction");
+  EXPECT_EQ(QApplication::focusWidget(), notebook()->findChild<QTabBar*>());
   EXPECT_EQ(find<QLabel>("UrlZEB")->text(), kSponsorWebAddress);
 
   // Five paragraphs, each after an empty line, the last "Thank you."
