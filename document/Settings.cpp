@@ -82,24 +82,25 @@ std::string TIniText::ReadString(std::string_view section, std::string_view key,
   return Value(section, key).value_or(fallback);
 }
 
-int TIniText::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
-  const auto value = Value(section, key);
+namespace {
+// A number key: its value converted by `parse`, or `fallback` when absent or malformed.
+template <class T, class Parse>
+T readNumber(const std::optional<std::string>& value, T fallback, Parse parse) {
   if (!value) return fallback;
   try {
-    return StrToInt(*value);
+    return parse(*value);
   } catch (const EConvertError&) {
     return fallback;
   }
 }
+}  // namespace
+
+int TIniText::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+  return readNumber(Value(section, key), fallback, [](const std::string& v) { return StrToInt(v); });
+}
 
 double TIniText::ReadFloat(std::string_view section, std::string_view key, double fallback) const {
-  const auto value = Value(section, key);
-  if (!value) return fallback;
-  try {
-    return StrToFloat(*value);
-  } catch (const EConvertError&) {
-    return fallback;
-  }
+  return readNumber(Value(section, key), fallback, [](const std::string& v) { return StrToFloat(v); });
 }
 
 void ZeroGeneralValues(TSettings& s) {
