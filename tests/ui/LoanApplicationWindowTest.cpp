@@ -322,8 +322,12 @@ TEST_F(LoanApplicationWindowTest, HugeAdditionalInformationIsHandled) {
   QString huge;
   while (huge.size() < 100000) huge += piece;
   find<QPlainTextEdit>("memInformation")->setPlainText(huge);
+  find<QLineEdit>("edtCompany")->setText(QString(100000, 'c'));  // text fields have no length limit
+  find<QComboBox>("cbLoanTerm")->setEditText(QString(50000, '7'));
   notebook()->setCurrentIndex(2);
   EXPECT_TRUE(preview().endsWith("ADDITIONAL INFORMATION\n" + huge));
+  EXPECT_TRUE(previewLines().contains("Company: " + QString(100000, 'c')));
+  EXPECT_TRUE(previewLines().contains("Loan Term: " + QString(50000, '7')));
   submit();
   EXPECT_TRUE(desktop.opened.empty());
   EXPECT_EQ(log.informationTexts().size(), 1);
