@@ -1,6 +1,6 @@
 #pragma once
 // Every modal dialog of the main window (about box, disclaimer, popup calculator,
-// printer set-up, print preview, the loan-application notice) is shown through
+// printer set-up, print preview, the loan application) is shown through
 // ExecDialog, so tests can record which dialog would open instead of blocking on it.
 #include <QString>
 #include <functional>

@@ -200,10 +200,12 @@ void TfrmMain::FormCreate() {
     askToSaveOnClose_ = true;
   });
   step([this] { setWindowTitle(kAppTitle); });
+  step([this] { RegisterAFile(); });
   step([this] {
     programFolder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!programFolder_.endsWith(QDir::separator())) programFolder_ += QDir::separator();
   });
+  step([this] { ReadIniFile(); });
   step([this] { amortization_->CreatePrepaymentList(); });
   step([this] {
     todayDateTime_ = QDateTime::currentDateTime();
@@ -305,6 +307,7 @@ void TfrmMain::ResetCurrentPage() {
 void TfrmMain::ResetAllToZero() {
   defaultValueSet_ = 0;
   settingsPayment_ = 0;
+  ZeroGeneralValues(settings_);
   amortization_->SetStoredStart(1, 2000);
   quickCalc_->WriteValues(false);
   tabulon_->SetZeroInputs();

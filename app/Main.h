@@ -17,10 +17,12 @@
 #include <QMainWindow>
 #include <QMap>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "calculators/PageHost.h"
+#include "document/Settings.h"
 
 class QLabel;
 class QPushButton;
@@ -75,6 +77,10 @@ public:
 
   // ---- shell -----------------------------------------------------------------------
   void FormCreate();
+  // Set-up steps: the document type's desktop registration, the settings file.
+  void RegisterAFile();
+  void ReadIniFile();
+  const TSettings& Settings() const { return settings_; }
   void AppOnException(std::exception_ptr error);
   void DisplayHint(const QString& hint);
   void FormActivate();
@@ -108,6 +114,9 @@ public:
   void EnableMnuCalcItems();
   void CloseCalculators();
   void ShowLoanApplication();
+  // The applicant's first name the loan application proposes (kept for the run).
+  QString LoanApplicationFirstName() const { return loanApplicationFirstName_; }
+  void SetLoanApplicationFirstName(const QString& name) { loanApplicationFirstName_ = name; }
   // The page-choosing controls of `key` ("MQ" for the loan application): main menu,
   // MnuPopup and mnuPopCalcs items, and the page button.
   QAction* MainMenuItem(const QString& key) const;
@@ -203,6 +212,11 @@ public:
   void SetCurrentFileName(const QString& name) { currentFileName_ = name; }
   // Writes the calculators to `fileName` (the document's Save).
   void SaveDocumentTo(const QString& fileName);
+  // A document named on the command line or handed over by a second copy: opened as
+  // "&Open" opens a chosen file, through DocumentOpener (the document's open routine,
+  // which reports a bad file and changes nothing).
+  void OpenDocumentFromShell(const QString& path);
+  std::function<bool(const QString&)> DocumentOpener;
 
   QString StatusText() const;
   void SetStatusText(const QString& text);
@@ -288,6 +302,8 @@ private:
   std::unique_ptr<TMortgage> mortgage_;
   int defaultValueSet_ = 1;
   double settingsPayment_ = 0;
+  QString loanApplicationFirstName_;
+  TSettings settings_;
   bool closed_ = false;
 };
 

@@ -1,22 +1,18 @@
 // Page navigation of the main window: the page table, gotoChosenCalculator and the
 // menu states it keeps, the reset menu, and the loan-application choice.
 #include <QAction>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
-#include "app/AppInfo.h"
 #include "app/DialogSeam.h"
 #include "app/Main.h"
-#include "app/Sponsor.h"
 #include "calculators/AmortizationPage.h"
 #include "calculators/QuickCalcPage.h"
 #include "calculators/TabulonPage.h"
+#include "loanapp/LoanApplicationWindow.h"
 #include "widgets/Guarded.h"
 #include "widgets/RotatedLabel.h"
 
@@ -162,25 +158,10 @@ void TfrmMain::mnuResetAllSamplesClick() { ResetAllToSamples(); }
 // ---- loan application -------------------------------------------------------------------------
 
 void TfrmMain::ShowLoanApplication() {
-  // The application window itself arrives with a later version; until then the
-  // borrower is told so plainly, and nothing is sent.
-  QDialog dialog(this);
-  dialog.setObjectName("dlgLoanApplicationNotice");
-  dialog.setWindowTitle("Submit Loan Application");
-  const QString text =
-      "The loan application is not available in this version of " + kAppTitle +
-      ".\n\nNothing has been sent. To apply for a loan, please write to " + kSponsorEmail + " or visit " +
-      kSponsorWebAddress + ".";
-  dialog.setProperty("shownText", text);
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* label = new QLabel(text, &dialog);
-  label->setWordWrap(true);
-  layout->addWidget(label);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  layout->addWidget(buttons);
-  dialog.resize(360, 150);
-  ExecDialog(dialog);
+  // Let the main window finish repainting before the modal window covers it.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  TfrmLoanApplication form(loanApplicationFirstName_, this);
+  ExecDialog(form);
 }
 
 }  // namespace zeb

@@ -9,7 +9,10 @@
 
 namespace zeb {
 namespace {
-constexpr char kActivate[] = "activate\n";
+constexpr char kActivate[] = "activate";
+constexpr char kOpen[] = "open ";
+// A request is one short line; a longer one is no request of ours.
+constexpr qint64 kMaxRequest = 64 * 1024;
 }
 
 QString SingleInstance::ServerName(const QString& title) {
@@ -23,7 +26,8 @@ QString SingleInstance::LockPath(const QString& title) {
   return QDir(QDir::tempPath()).filePath(ServerName(title) + ".lock");
 }
 
-SingleInstance::SingleInstance(const QString& title, QObject* parent) : QObject(parent) {
+SingleInstance::SingleInstance(const QString& title, const QString& documentPath, QObject* parent)
+    : QObject(parent) {
   const QString name = ServerName(title);
   lock_ = std::make_unique<QLockFile>(LockPath(title));
   // A lock whose owner process no longer runs is stale and is taken over at once.
@@ -37,9 +41,21 @@ SingleInstance::SingleInstance(const QString& title, QObject* parent) : QObject(
     connect(server_, &QLocalServer::newConnection, this, [this] {
       while (QLocalSocket* s = server_->nextPendingConnection()) {
         connect(s, &QLocalSocket::readyRead, this, [this, s] {
-          if (s->readAll().contains("activate") && activate_) activate_();
+          // The request may arrive in pieces: wait for its line end.
+          QByteArray& pending = requests_[s];
+          pending += s->readAll();
+          const qsizetype end = pending.indexOf('\n');
+          if (end < 0 && pending.size() < kMaxRequest) return;
+          const QByteArray line = pending.left(end);
+          requests_.remove(s);
           s->disconnectFromServer();
+          if (activate_) activate_();
+          if (line.startsWith(kOpen) && open_) {
+            const QString path = QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(int(sizeof kOpen) - 1)));
+            if (!path.isEmpty()) open_(path);
+          }
         });
+        connect(s, &QLocalSocket::disconnected, this, [this, s] { requests_.remove(s); });
         connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
       }
     });
@@ -48,8 +64,11 @@ SingleInstance::SingleInstance(const QString& title, QObject* parent) : QObject(
   QLocalSocket socket;
   socket.connectToServer(name);
   if (socket.waitForConnected(1000)) {
-    socket.write(kActivate);
-    socket.waitForBytesWritten(1000);
+    const QByteArray request = documentPath.isEmpty()
+                                   ? QByteArray(kActivate)
+                                   : kOpen + documentPath.toUtf8().toPercentEncoding();
+    socket.write(request + '\n');
+    delivered_ = socket.waitForBytesWritten(1000);
     socket.waitForDisconnected(1000);
   }
 }

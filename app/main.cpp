@@ -8,9 +8,12 @@
 
 #include "app/AppInfo.h"
 #include "app/Application.h"
+#include "app/DesktopRegistration.h"
 #include "app/Main.h"
+#include "app/ShellDocument.h"
 #include "app/SingleInstance.h"
 #include "app/splash.h"
+#include "widgets/Guarded.h"
 
 namespace {
 
@@ -28,7 +31,11 @@ long residentKilobytes() {
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
-  zeb::TApplication app(argc, argv);
+  zeb::TApplication app(argc, argv);  // takes the toolkit's own options out of argv
+  QApplication::setWindowIcon(zeb::ProgramIcon());
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const QString document = zeb::DocumentArgument(arguments);
 
   // 1. The splash, shown and painted at once; its timer runs with the event loop.
   auto* splash = new zeb::TSplashScreen;
@@ -44,8 +51,8 @@ int main(int argc, char** argv) {
   // 3. The single-instance check, then the main window.
   // (Tests give the lock a name of their own so that a running copy cannot disturb them.)
   const QString lockName = qEnvironmentVariable("ZEB_INSTANCE_NAME", zeb::kAppTitle);
-  zeb::SingleInstance instance(lockName);
-  if (!instance.IsFirst()) return 0;  // the running copy has been brought to the front
+  zeb::SingleInstance instance(lockName, document);
+  if (!instance.IsFirst()) return 0;  // the running copy has been brought to the front (and given the document)
 
   zeb::TfrmMain frmMain;
   const bool reportActivation = qEnvironmentVariableIsSet("ZEB_REPORT_ACTIVATION");
@@ -58,6 +65,14 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     }
   });
+  const auto openDocument = [&frmMain, reportActivation](const QString& path) {
+    if (reportActivation) {
+      std::printf("open %s\n", path.toUtf8().constData());
+      std::fflush(stdout);
+    }
+    zeb::Guarded([&] { frmMain.OpenDocumentFromShell(path); });
+  };
+  instance.OnOpenRequest(openDocument);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     frmMain.move(screen->availableGeometry().center() - frmMain.rect().center());
   frmMain.show();
@@ -67,6 +82,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
   }
   if (qEnvironmentVariableIsSet("ZEB_START_MINIMIZED")) frmMain.showMinimized();
+  // The document of the command line, once the window is up.
+  if (!document.isEmpty()) QTimer::singleShot(0, &frmMain, [openDocument, document] { openDocument(document); });
 
   // Start-up figures for the benchmark: time to the main window shown, idle memory.
   if (qEnvironmentVariableIsSet("ZEB_REPORT_STARTUP")) {

@@ -17,6 +17,15 @@
 
 namespace {
 
+// A folder of this run for the desktop files the program writes at start.
+const std::string& desktopFolder() {
+  static const std::string folder = [] {
+    std::string pattern = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/zeb-bench-XXXXXX";
+    return std::string(mkdtemp(pattern.data()) ? pattern : "/tmp");
+  }();
+  return folder;
+}
+
 struct Run {
   double shownMs = -1;
   long idleRssKb = -1;
@@ -25,6 +34,7 @@ struct Run {
 Run runOnce(const char* program) {
   int out[2];
   if (pipe(out) != 0) return {};
+  const std::string& desktop = desktopFolder();
   const auto start = std::chrono::steady_clock::now();
   const pid_t pid = fork();
   if (pid == 0) {
@@ -33,6 +43,8 @@ Run runOnce(const char* program) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("ZEB_REPORT_STARTUP", "1", 1);
     setenv("ZEB_INSTANCE_NAME", "zeb startup benchmark", 1);
+    setenv("XDG_DATA_HOME", desktop.c_str(), 1);  // never the user's own
+    setenv("XDG_CONFIG_HOME", desktop.c_str(), 1);
     execl(program, program, static_cast<char*>(nullptr));
     _exit(127);
   }

@@ -170,9 +170,7 @@ TEST_F(Navigation, LoanApplicationLeavesThePageAsItWas) {
     dialogs.entries.clear();
     a->trigger();
     ASSERT_EQ(dialogs.entries.size(), 1u) << a->objectName().toStdString();
-    EXPECT_EQ(dialogs.entries[0].objectName, "dlgLoanApplicationNotice");
-    EXPECT_TRUE(dialogs.entries[0].text.contains("not available")) << dialogs.entries[0].text.toStdString();
-    EXPECT_TRUE(dialogs.entries[0].text.contains("Nothing has been sent"));
+    EXPECT_EQ(dialogs.entries[0].objectName, "frmLoanApplication");
     EXPECT_EQ(window->CurrentPageKey(), "Amort");
     EXPECT_EQ(strip()->Text(), "Amortization Schedules");
     expectMenuStatesFor("Amort");
@@ -200,7 +198,7 @@ TEST_F(Navigation, AnOpenExtraPaymentPanelIsCancelledByEveryChoice) {
   EXPECT_FALSE(panel->isVisible());
   EXPECT_TRUE(find<QWidget>("edtMortAmt")->isEnabled());
   ASSERT_EQ(dialogs.entries.size(), 1u);
-  EXPECT_EQ(dialogs.entries[0].objectName, "dlgLoanApplicationNotice");
+  EXPECT_EQ(dialogs.entries[0].objectName, "frmLoanApplication");
   EXPECT_EQ(window->CurrentPageKey(), "Amort");
   expectMenuStatesFor("Amort");
 
