@@ -53,6 +53,9 @@ const KeySpec kKeys[] = {
     {DeskKey::Add, "+", "Add", "Add (+)", 4, 3, 1, 1},
 };
 
+// Blank paper left of the tape's lines and right of the widest one.
+constexpr int kTapeMargin = 4;
+
 constexpr int kKeysTop = 146, kKeyWidth = 31, kKeyHeight = 19, kColumnGap = 4, kRowGap = 3, kLeft = 4;
 
 // The key a typed key stands for, or -1.
@@ -151,8 +154,24 @@ void TTapeView::paintEvent(QPaintEvent*) {
   const int first = FirstVisibleLine();
   const int shown = std::min(VisibleLines(), lines - first);
   const int top = viewport()->height() - shown * h - 2;
-  for (int i = 0; i < shown; ++i)
-    p.drawText(QPoint(4, top + i * h + ascent), QString::fromStdString(tape[first + i].Text()));
+  const QFontMetrics metrics(viewport()->font());
+  const int room = viewport()->width() - kTapeMargin;
+  for (int i = 0; i < shown; ++i) {
+    const QString line = QString::fromStdString(tape[first + i].Text());
+    const int baseline = top + i * h + ascent;
+    const int width = metrics.horizontalAdvance(line);
+    if (kTapeMargin + width <= room) {
+      p.drawText(QPoint(kTapeMargin, baseline), line);
+      continue;
+    }
+    // The widest numbers with their mark (a negative 15-digit amount) are a little wider
+    // than the paper beside the scroll bar: squeeze the line rather than cut its end.
+    p.save();
+    p.translate(1, baseline);
+    p.scale(static_cast<qreal>(viewport()->width() - 2) / width, 1);
+    p.drawText(QPoint(0, 0), line);
+    p.restore();
+  }
 }
 
 // ---- the control -----------------------------------------------------------------------------

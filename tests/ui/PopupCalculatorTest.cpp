@@ -186,6 +186,29 @@ TEST_F(PopupCalculator, TapeScrollsToItsNewestLine) {
   EXPECT_EQ(tape->FirstVisibleLine() + tape->VisibleLines(), 33);
 }
 
+TEST_F(PopupCalculator, WidestTapeLineFitsBesideTheScrollBar) {
+  // The widest number the calculator holds, negative, with its mark; enough lines
+  // before it for the scroll bar to show.
+  for (int i = 0; i < 8; ++i) type("1+");
+  type("999999999999999");
+  QTest::keyClick(calc(), Qt::Key_F9);
+  type("-");
+  TTapeView* tape = calc()->Tape();
+  QApplication::processEvents();
+  ASSERT_TRUE(tape->verticalScrollBar()->isVisible()) << tape->verticalScrollBar()->maximum();
+  const std::string widest = calc()->Model().Tape().back().Text();
+  ASSERT_EQ(widest.substr(widest.find_first_not_of(' ')), "-999,999,999,999,999.00 +");
+  // The newest line's ink (its mark "+") ends inside the paper, not at its edge.
+  const QImage paper = tape->viewport()->grab().toImage();
+  const int lineTop = paper.height() - 2 - tape->LineHeight();
+  int inkRight = -1;
+  for (int y = std::max(0, lineTop); y < paper.height(); ++y)
+    for (int x = 0; x < paper.width(); ++x)
+      if (qGray(paper.pixel(x, y)) < 128) inkRight = std::max(inkRight, x);
+  EXPECT_LT(inkRight, paper.width() - 1) << "the line runs to the edge of the paper";
+  EXPECT_GT(inkRight, paper.width() - 8) << "the mark is cut off beside the scroll bar";
+}
+
 TEST_F(PopupCalculator, TabReachesCloseAndEnterThereClosesTheWindow) {
   QTest::keyClick(calc(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), form.btnExit());

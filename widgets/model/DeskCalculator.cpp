@@ -115,6 +115,7 @@ bool DeskCalculator::Press(DeskKey key) {
     case DeskKey::ChangeSign: return pressChangeSign();
     case DeskKey::ClearEntry: return pressClearEntry();
     case DeskKey::Clear:
+      if (tapeOpen_) print(TapeKind::Cleared, DeskNumberText(0, kDecimalsShown), "C");
       clearCalculation();
       return true;
     case DeskKey::Backspace: return pressBackspace();
@@ -129,6 +130,7 @@ bool DeskCalculator::Press(DeskKey key) {
       if (tape_.empty()) return false;
       tape_.clear();
       itemCount_ = 0;
+      tapeOpen_ = false;
       return true;
     default: return false;
   }
@@ -360,6 +362,7 @@ void DeskCalculator::clearCalculation() {
 void DeskCalculator::print(TapeKind kind, std::string number, std::string mark) {
   tape_.push_back({kind, std::move(number), std::move(mark)});
   if (kind == TapeKind::Item) ++itemCount_;
+  tapeOpen_ = kind == TapeKind::Item;
   while (tape_.size() > kMaxTapeLines) {
     if (tape_.front().kind == TapeKind::Item) --itemCount_;
     tape_.pop_front();

@@ -33,8 +33,11 @@
 //   ____________________
 //          230.00 =
 //
+// C pressed while a calculation stands open on the tape (operands printed, no total yet)
+// prints "0.00 C", so the dropped operands are not read as part of the next sum.
+//
 // The tape keeps its newest 9,999 lines. Its item count is the number of operand lines
-// it holds (separators, totals and error lines are not items).
+// it holds (separators, totals, clear marks and error lines are not items).
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -54,12 +57,12 @@ constexpr DeskKey DigitKey(int digit) { return static_cast<DeskKey>(static_cast<
 
 enum class DeskError { None, DivisionByZero, Overflow };
 
-enum class TapeKind { Item, Separator, Total, Error };
+enum class TapeKind { Item, Separator, Total, Cleared, Error };
 
 struct TapeLine {
   TapeKind kind;
   std::string number;  // the number as shown, the separator run, or the error text
-  std::string mark;    // "+", "-", "×", "÷", "%", "=", "E" or "" (UTF-8)
+  std::string mark;    // "+", "-", "×", "÷", "%", "=", "C", "E" or "" (UTF-8)
   // The line as printed: the number right-aligned in kTapeNumberWidth characters, a
   // blank and the mark.
   std::string Text() const;
@@ -141,6 +144,7 @@ private:
   double memory_ = 0;
   std::deque<TapeLine> tape_;
   int itemCount_ = 0;
+  bool tapeOpen_ = false;  // operands printed since the last total, clear mark or error
 };
 
 }  // namespace zeb
