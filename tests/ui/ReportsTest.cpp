@@ -177,6 +177,26 @@ TEST_F(Reports, AnnualScheduleIsFilledByTheMonthlyGridsFirstPayment) {
   expectTextsInside(d);
 }
 
+// The annual grid's first row reads "1" (year 1) as well: only the monthly grid's first
+// payment decides whether the annual report is filled.
+TEST_F(Reports, AnnualScheduleWithoutAMonthlyFirstPaymentKeepsItsTexts) {
+  samples("Amort");
+  QTest::mouseClick(find<QPushButton>("btnAnnualMonthly"), Qt::LeftButton);
+  ASSERT_EQ(find<TTextGrid>("grdAnnualAmortization")->CellUtf8(0, 1), "1");
+  auto* monthly = find<TTextGrid>("grdAmortization");
+  monthly->SetCell(0, 1, " ");
+  const TPageDescription unfilled = print().pages;
+  EXPECT_EQ(text(unfilled, 0, "lblReportTitle"), "lblReportTitle");
+  EXPECT_EQ(text(unfilled, 0, "lblLoanAmount"), "$0.00");
+  EXPECT_EQ(text(unfilled, 0, "lblPayment"), "$0.00");
+  EXPECT_EQ(unfilled.rows.size(), static_cast<std::size_t>(find<TTextGrid>("grdAnnualAmortization")->RowCount()));
+
+  monthly->SetCell(0, 1, "1");
+  const TPageDescription filled = print().pages;
+  EXPECT_EQ(text(filled, 0, "lblReportTitle"), "Loan Amortization Schedule - Annual");
+  EXPECT_EQ(text(filled, 0, "lblTerm"), "360");
+}
+
 struct TabulonCase {
   const char* name;
   int choice;
