@@ -272,7 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCase{"Plain", 2, "1234.5", "1,234|.50"},
                       PasteCase{"Grouped", 2, "98,765.43", "98,765|.43"},
                       PasteCase{"CurrencyAndBlanks", 2, "  $1,000.00\r\n", "1,000|.00"},
-                      PasteCase{"Negative", 2, "-12.5", "-12|.50"},
+                      // A minus is dropped as a typed one is: no negative amount from the clipboard.
+                      PasteCase{"MinusDropped", 2, "-12.5", "12|.50"},
+                      PasteCase{"MinusBeforeCurrencyDropped", 2, "-$3.50", "3|.50"},
+                      PasteCase{"ParenthesesDropped", 2, "($1,234.56)", "1,234|.56"},
+                      PasteCase{"UnbalancedParenthesis", 2, "(3.50", nullptr},
                       PasteCase{"RoundedToDecimals", 2, "1.005", "1|.01"},
                       PasteCase{"Rate", 5, "8.75", "8|.75000"},
                       PasteCase{"JustDecimals", 2, ".5", "0|.50"},

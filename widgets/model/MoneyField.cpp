@@ -250,9 +250,9 @@ KeyResult MoneyPaste(const FieldEdit& edit, const std::string& clip, const Money
   decimal += '.';
   decimal += amount->decDigits;
   const std::string rounded = RoundDecimalText(decimal, rules.decimals, true);
-  std::string number;
-  if (amount->negative) number += '-';
-  number += rounded;
+  // The keys drop a typed minus; a pasted minus or parentheses go the same way, so
+  // the clipboard never gives an amount the keyboard could not.
+  std::string number = rounded;
   for (char& c : number)
     if (c == '.') c = Point();
   long double v = 0;

@@ -29,7 +29,8 @@
 // digits go, its decimals become 0, its separators stay; the caret then stands where
 // the selection began (just before the decimal separator when the selection held it).
 // Backspace and Delete stop there. Paste takes a whole amount (ParsePastedAmount) and
-// makes it the value when it fits MaxLength, else it is refused; cut copies the
+// makes it the value when it fits MaxLength, else it is refused; its minus sign or
+// parentheses are dropped, as a typed minus is; cut copies the
 // selection and clears it as above.
 #include <string>
 
