@@ -231,13 +231,16 @@ void TfrmMain::AppOnException(std::exception_ptr error) {
     std::rethrow_exception(error);
   } catch (const EMathError&) {
     ShowInformation(kMathErrorMessage);
-    // The repairs may fail in their turn; such a failure is reported once, plainly.
+    // One user action shows one message: the repairs leave their pages sound without a
+    // second one (a Tabulon refill that fails again keeps the clean grid).
     try {
       const QString key = CurrentPageKey();
       if (key == "Amort") amortization_->ResetAmortization();
+    } catch (...) {
+    }
+    try {
       tabulon_->RepairAfterMathError();
     } catch (...) {
-      ShowInformation(kUnidentifiedErrorMessage);
     }
   } catch (...) {
     ShowInformation(kUnidentifiedErrorMessage);

@@ -395,7 +395,13 @@ void TabulonPage::RepairAfterMathError() {
     edtLoan_->setFocus();
   }
   CleanGrid();
-  ChooseTabulonCalculator();
+  try {
+    ChooseTabulonCalculator();
+  } catch (...) {
+    // The inputs of a page not on show still fail: the clean grid stays.
+    CleanGrid();
+    throw;
+  }
 }
 
 void TabulonPage::EnterPage() {

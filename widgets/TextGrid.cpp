@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyle>
+#include <QToolTip>
 #include <string>
 #include <unordered_map>
 
@@ -181,7 +183,12 @@ TTextGrid::TTextGrid(int colCount, int rowCount, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setWordWrap(false);
-  setTextElideMode(Qt::ElideNone);  // a text wider than its cell is clipped, as in a classic grid
+  // A text wider than its cell is drawn elided ("…" where it is cut), never as a
+  // shorter, different number; its tooltip shows it whole.
+  setTextElideMode(Qt::ElideLeft);
+  // The grid takes the focus once: the arrows, Page Up/Down, Home and End move within
+  // it, Tab and Shift+Tab go on to the next control.
+  setTabKeyNavigation(false);
   setMouseTracking(true);
   connect(this, &QTableView::clicked, this,
           [this](const QModelIndex& i) { emit cellClicked(i.column(), i.row() + model_->fixedRows); });
@@ -244,5 +251,24 @@ int TTextGrid::SelectedRow() const {
 }
 
 void TTextGrid::mouseMoveEvent(QMouseEvent* event) { QTableView::mouseMoveEvent(event); }
+
+bool TTextGrid::CellElided(int col, int row) const {
+  if (row < 1 || row >= RowCount() || col < 0 || col >= ColCount()) return false;
+  // The item's text margin on each side, as the style draws it.
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  return fontMetrics().horizontalAdvance(Cell(col, row)) > ColWidth(col) - 2 * margin;
+}
+
+bool TTextGrid::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex i = indexAt(help->pos());
+    if (i.isValid() && CellElided(i.column(), i.row() + 1)) {
+      QToolTip::showText(help->globalPos(), Cell(i.column(), i.row() + 1), viewport(), visualRect(i));
+      return true;
+    }
+  }
+  return QTableView::viewportEvent(event);
+}
 
 }  // namespace zeb
