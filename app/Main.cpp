@@ -270,7 +270,14 @@ void TfrmMain::FormActivate() { btnExit_->move(pnlButtonBar_->width() - 29, btnE
 
 // ---- printing permission ----------------------------------------------------------------
 
+bool TfrmMain::PageHasReport(const QString& key) {
+  return !key.isEmpty() && key != "Welcome" && key != "Menu" && key != "QC";
+}
+
 void TfrmMain::AllowPrinting() {
+  // A calculation on a page not on show (the all-calculator resets) allows nothing:
+  // Print is never enabled on a page that has no report.
+  if (!PageHasReport(CurrentPageKey())) return;
   btnPrint_->setEnabled(true);
   if (mnuFilePrint_) mnuFilePrint_->setEnabled(true);
 }

@@ -93,6 +93,7 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
   void buildControls();

@@ -64,7 +64,13 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   nbkQuickCalc_->setObjectName("nbkQuickCalc");
   nbkQuickCalc_->setGeometry(138, 72, 321, 269);
   nbkQuickCalc_->setTabPosition(QTabWidget::North);
-  nbkQuickCalc_->setStyleSheet("QTabBar::tab { height: 18px; padding: 0 8px; }");
+  // The active tab stands out: white and navy in bold, joined to its page; the other
+  // sits lower, grey on grey.
+  nbkQuickCalc_->setStyleSheet(
+      "QTabBar::tab { height: 18px; padding: 0 8px; border: 1px solid #808080; border-bottom: none; }"
+      "QTabBar::tab:selected { background: white; color: navy; font-weight: bold; }"
+      "QTabBar::tab:!selected { background: #c8c8c8; color: #505050; margin-top: 3px; }"
+      "QTabBar::tab:focus { text-decoration: underline; }");
   nbkQuickCalc_->setFocusPolicy(Qt::StrongFocus);
 
   // ---- tab 0: monthly payment from a sales price ----------------------------------

@@ -68,6 +68,37 @@ InputRules* g_rules = nullptr;
 
 }  // namespace
 
+bool IsTabStop(const QWidget* w) {
+  if (!w || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisible()) return false;
+  if (auto* rb = qobject_cast<const QRadioButton*>(w); rb && !rb->isChecked() && rb->autoExclusive()) {
+    // Another button of the same parent chosen, or an earlier one when none is.
+    const QList<QRadioButton*> siblings = w->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    for (const QRadioButton* other : siblings)
+      if (other->isChecked() && other->autoExclusive()) return false;
+    for (const QRadioButton* other : siblings) {
+      if (other == rb) break;
+      if (other->autoExclusive() && other->isEnabled() && other->isVisible()) return false;
+    }
+  }
+  return true;
+}
+
+bool FocusNextWithin(QWidget* container, bool next) {
+  QWidget* from = QApplication::focusWidget();
+  if (!from || !container->isAncestorOf(from)) from = container;
+  QWidget* w = from;
+  // The focus chain is a ring through the whole window: walking it from the focus
+  // widget and keeping to the container's stops comes back round to its first.
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (w != container && container->isAncestorOf(w) && IsTabStop(w)) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (w && w != from);
+  return false;
+}
+
 void InstallInputRules(QApplication& app) {
   if (g_rules) return;
   g_rules = new InputRules(&app);

@@ -30,6 +30,13 @@ TRadioGroup::TRadioGroup(const QString& name, const QStringList& items, int colu
   updateTabStop();
 }
 
+void TRadioGroup::showEvent(QShowEvent* event) {
+  QGroupBox::showEvent(event);
+  // A page orders its groups by their first items; the others follow the first in
+  // the focus chain, so Tab from whichever item is chosen goes on past the group.
+  for (size_t i = 1; i < buttons_.size(); ++i) setTabOrder(buttons_[i - 1], buttons_[i]);
+}
+
 void TRadioGroup::updateTabStop() {
   // The Tab order holds one item of the group: the chosen one, or the first when none
   // is chosen, so tabbing into the group lands on the choice. The arrow keys move

@@ -37,6 +37,9 @@ public:
   // item whole; the group's own geometry is not changed.
   void KeepItemsWithin(int rightEdge);
 
+protected:
+  void showEvent(QShowEvent* event) override;
+
 private:
   void itemToggled(bool checked);
   void updateTabStop();
