@@ -1,6 +1,7 @@
 #include "calculators/AmortizationPage.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -399,6 +400,15 @@ void AmortizationPage::btnExtraClick() {
       break;
     }
   }
+}
+
+void AmortizationPage::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the open panel as "Return to Amort" does.
+  if (event->key() == Qt::Key_Escape && ExtraPanelVisible()) {
+    btnCancel_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 bool AmortizationPage::focusNextPrevChild(bool next) {

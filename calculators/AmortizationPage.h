@@ -94,6 +94,7 @@ public:
 protected:
   void resizeEvent(QResizeEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void buildControls();

@@ -41,8 +41,21 @@ bool TCompletingComboBox::complete(const QString& typed) {
 }
 
 bool TCompletingComboBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != lineEdit() || event->type() != QEvent::KeyPress) return QComboBox::eventFilter(watched, event);
-  auto* key = static_cast<QKeyEvent*>(event);
+  if (watched == lineEdit() && event->type() == QEvent::KeyPress && typedKey(static_cast<QKeyEvent*>(event)))
+    return true;
+  return QComboBox::eventFilter(watched, event);
+}
+
+void TCompletingComboBox::keyPressEvent(QKeyEvent* event) {
+  // The box has the focus and hands keys to its line edit directly, past its filters.
+  if (typedKey(event)) {
+    event->accept();
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+bool TCompletingComboBox::typedKey(QKeyEvent* key) {
   QLineEdit* edit = lineEdit();
   // The typed beginning: the text before the selection (or the caret).
   const int begin = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
@@ -64,7 +77,7 @@ bool TCompletingComboBox::eventFilter(QObject* watched, QEvent* event) {
     Beep();
     return true;
   }
-  return QComboBox::eventFilter(watched, event);
+  return false;
 }
 
 }  // namespace zeb

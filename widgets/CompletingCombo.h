@@ -19,8 +19,11 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  // Applies a key of the typing rules; false for keys the box handles as usual.
+  bool typedKey(QKeyEvent* key);
   // Shows the first item beginning with `typed`; false when none does.
   bool complete(const QString& typed);
   void followText(const QString& text);
