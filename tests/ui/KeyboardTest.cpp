@@ -366,6 +366,20 @@ TEST_F(Keyboard, AWideNumberIsElidedUntilTheFieldHasTheFocus) {
   EXPECT_FALSE(grid->CellElided(1, 1));
 }
 
+// ---- names for the screen reader -----------------------------------------------------------
+
+TEST_F(Keyboard, EveryFieldOfEveryPageIsNamedByItsCaption) {
+  for (const TPageInfo& page : TfrmMain::PageTable()) {
+    QWidget* content = window->Page(page.key);
+    for (QWidget* w : content->findChildren<QWidget*>()) {
+      if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w)) continue;
+      if (qobject_cast<QComboBox*>(w->parentWidget())) continue;  // a drop-down list's own edit
+      EXPECT_FALSE(w->accessibleName().isEmpty()) << page.key << ": " << w->objectName().toStdString();
+      EXPECT_NE(w->accessibleName(), w->objectName()) << page.key << ": named by its object name";
+    }
+  }
+}
+
 // ---- bad input: random keys over every page ------------------------------------------------
 
 // The focus is where the user can see it and use it.
