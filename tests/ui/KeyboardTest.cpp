@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolTip>
 #include <random>
 
 #include "app/AppInfo.h"
@@ -356,12 +357,22 @@ TEST_F(Keyboard, AWideNumberIsElidedUntilTheFieldHasTheFocus) {
   rate->SetTextAsFloat(99999999.99999L);
   ASSERT_EQ(rate->text(), "99,999,999.99999");
   EXPECT_TRUE(rate->TextElided());
+  // Its tooltip shows it whole.
+  QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), rate->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(rate, &tip);
+  EXPECT_TRUE(QToolTip::text().startsWith("99,999,999.99999")) << QToolTip::text().toStdString();
+  QToolTip::hideText();
   rate->SetTextAsFloat(8.75L);
   EXPECT_FALSE(rate->TextElided());
 
   TTextGrid* grid = window->Amortization()->grdAmortization();
   grid->SetCell(1, 1, QString(40, '9'));
   EXPECT_TRUE(grid->CellElided(1, 1));
+  const QPoint inCell = grid->visualRect(grid->model()->index(0, 1)).center();
+  QHelpEvent cellTip(QEvent::ToolTip, inCell, grid->viewport()->mapToGlobal(inCell));
+  QApplication::sendEvent(grid->viewport(), &cellTip);
+  EXPECT_EQ(QToolTip::text(), QString(40, '9'));
+  QToolTip::hideText();
   grid->SetCell(1, 1, "1");
   EXPECT_FALSE(grid->CellElided(1, 1));
 }
