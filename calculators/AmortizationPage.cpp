@@ -148,9 +148,10 @@ void AmortizationPage::buildControls() {
   edtAmortPayment_->setGeometry(312, 26, 110, 22);
   ApplyFieldRole(edtAmortPayment_, FieldRole::Result);
   label(this, "lblFirstPayment", "First Payment", 430, 8, 120);
-  cbMonth_ = new TCompletingComboBox(this);
+  QStringList months;
+  for (const char* name : kAmortMonthNames) months << name;
+  cbMonth_ = new TCompletingComboBox(months, this);
   cbMonth_->setObjectName("cbMonth");
-  for (const char* name : kAmortMonthNames) cbMonth_->addItem(name);
   cbMonth_->setMaxVisibleItems(12);
   cbMonth_->setGeometry(430, 26, 62, 22);
   edtYear_ = integerField(this, "edtYear", 498, 26, 60);

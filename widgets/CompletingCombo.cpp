@@ -7,10 +7,7 @@
 
 namespace zeb {
 
-TCompletingComboBox::TCompletingComboBox(QWidget* parent) : QComboBox(parent) {
-  setEditable(true);
-  setInsertPolicy(QComboBox::NoInsert);
-  setCompleter(nullptr);
+TCompletingComboBox::TCompletingComboBox(const QStringList& items, QWidget* parent) : TComboBox(items, parent) {
   lineEdit()->installEventFilter(this);
   lineEdit()->setDragEnabled(false);
   lineEdit()->setAcceptDrops(false);
@@ -43,7 +40,7 @@ bool TCompletingComboBox::complete(const QString& typed) {
 bool TCompletingComboBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lineEdit() && event->type() == QEvent::KeyPress && typedKey(static_cast<QKeyEvent*>(event)))
     return true;
-  return QComboBox::eventFilter(watched, event);
+  return TComboBox::eventFilter(watched, event);
 }
 
 void TCompletingComboBox::keyPressEvent(QKeyEvent* event) {
@@ -52,7 +49,7 @@ void TCompletingComboBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  QComboBox::keyPressEvent(event);
+  TComboBox::keyPressEvent(event);
 }
 
 bool TCompletingComboBox::typedKey(QKeyEvent* key) {

@@ -1,5 +1,5 @@
 #pragma once
-// TCompletingComboBox: an editable drop-down list whose text is always one of its
+// TCompletingComboBox: a drop-down box (TComboBox) whose text is always one of its
 // items (the month box: "Jan" .. "Dec").
 //
 // Typing completes: each letter extends the typed beginning and the text becomes the
@@ -8,14 +8,14 @@
 // item begins a new beginning; one that begins none either is refused with a beep.
 // Backspace shortens the typed beginning. The list and the
 // arrow keys start from the item shown, whoever set the text.
-#include <QComboBox>
+#include "widgets/ComboBox.h"
 
 namespace zeb {
 
-class TCompletingComboBox : public QComboBox {
+class TCompletingComboBox : public TComboBox {
   Q_OBJECT
 public:
-  explicit TCompletingComboBox(QWidget* parent = nullptr);
+  explicit TCompletingComboBox(const QStringList& items, QWidget* parent = nullptr);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

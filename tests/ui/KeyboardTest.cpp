@@ -356,14 +356,14 @@ TEST_F(Keyboard, AWideNumberIsElidedUntilTheFieldHasTheFocus) {
   auto* rate = find<TMoneyEdit>("edtIRate");
   rate->SetTextAsFloat(99999999.99999L);
   ASSERT_EQ(rate->text(), "99,999,999.99999");
-  EXPECT_TRUE(rate->TextElided());
+  EXPECT_FALSE(rate->ShowsWholeText());
   // Its tooltip shows it whole.
   QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), rate->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(rate, &tip);
   EXPECT_TRUE(QToolTip::text().startsWith("99,999,999.99999")) << QToolTip::text().toStdString();
   QToolTip::hideText();
   rate->SetTextAsFloat(8.75L);
-  EXPECT_FALSE(rate->TextElided());
+  EXPECT_TRUE(rate->ShowsWholeText());
 
   TTextGrid* grid = window->Amortization()->grdAmortization();
   grid->SetCell(1, 1, QString(40, '9'));
