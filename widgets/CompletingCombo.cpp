@@ -11,6 +11,7 @@ TCompletingComboBox::TCompletingComboBox(const QStringList& items, QWidget* pare
   lineEdit()->installEventFilter(this);
   lineEdit()->setDragEnabled(false);
   lineEdit()->setAcceptDrops(false);
+  lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);  // no paste around the typing rules
   connect(lineEdit(), &QLineEdit::textChanged, this, &TCompletingComboBox::followText);
 }
 
