@@ -4,6 +4,7 @@
 #include <QProxyStyle>
 
 #include "widgets/Guarded.h"
+#include "widgets/InputRules.h"
 
 namespace zeb {
 
@@ -27,9 +28,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   QFont font("Arial");
   font.setPixelSize(11);
   setFont(font);
+  InstallInputRules(*this);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+  NoteEventArriving(receiver, event);
   try {
     return QApplication::notify(receiver, event);
   } catch (...) {

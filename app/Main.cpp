@@ -233,13 +233,16 @@ void TfrmMain::AppOnException(std::exception_ptr error) {
     std::rethrow_exception(error);
   } catch (const EMathError&) {
     ShowInformation(kMathErrorMessage);
-    // The repairs may fail in their turn; such a failure is reported once, plainly.
+    // One user action shows one message: the repairs leave their pages sound without a
+    // second one (a Tabulon refill that fails again keeps the clean grid).
     try {
       const QString key = CurrentPageKey();
       if (key == "Amort") amortization_->ResetAmortization();
+    } catch (...) {
+    }
+    try {
       tabulon_->RepairAfterMathError();
     } catch (...) {
-      ShowInformation(kUnidentifiedErrorMessage);
     }
   } catch (...) {
     ShowInformation(kUnidentifiedErrorMessage);
@@ -269,7 +272,14 @@ void TfrmMain::FormActivate() { btnExit_->move(pnlButtonBar_->width() - 29, btnE
 
 // ---- printing permission ----------------------------------------------------------------
 
+bool TfrmMain::PageHasReport(const QString& key) {
+  return !key.isEmpty() && key != "Welcome" && key != "Menu" && key != "QC";
+}
+
 void TfrmMain::AllowPrinting() {
+  // A calculation on a page not on show (the all-calculator resets) allows nothing:
+  // Print is never enabled on a page that has no report.
+  if (!PageHasReport(CurrentPageKey())) return;
   btnPrint_->setEnabled(true);
   if (mnuFilePrint_) mnuFilePrint_->setEnabled(true);
 }

@@ -136,6 +136,9 @@ public:
   void mnuResetSamplesClick();
   void mnuResetAllSamplesClick();
   bool PrintingAllowed() const;
+  // Whether the page of `key` has a report for Print (all but the welcome, menu and
+  // quick-calculator pages).
+  static bool PageHasReport(const QString& key);
 
   // ---- printing ----------------------------------------------------------------------
   void Print();

@@ -104,6 +104,7 @@ void TfrmMain::buildMenus() {
   file->addSeparator();
   addItem(file, "MnuFilePrintSetup", "Print Setup...", &TfrmMain::MnuFilePrintSetupClick);
   mnuFilePrint_ = addItem(file, "MnuFilePrint", "&Print", &TfrmMain::Print);
+  mnuFilePrint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   mnuFilePrint_->setEnabled(false);
   file->addSeparator();
   addItem(file, "MnuFileExit", "E&xit", &TfrmMain::MnuFileExitClick);
@@ -187,6 +188,19 @@ void TfrmMain::wireFrame() {
   f1->setObjectName("scF1");
   f1->setContext(Qt::WindowShortcut);
   connect(f1, &QShortcut::activated, this, [this] { Guarded([this] { PageHelp(); }); });
+
+  // The other button-bar buttons from the keyboard (Print is the File menu's Ctrl+P):
+  // Ctrl+R drops the reset menu at its button, Ctrl+K opens the popup calculator.
+  const auto shortcut = [this](const char* name, QKeySequence keys, QToolButton* button) {
+    auto* sc = new QShortcut(keys, this);
+    sc->setObjectName(name);
+    sc->setContext(Qt::WindowShortcut);
+    connect(sc, &QShortcut::activated, this, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  };
+  shortcut("scReset", QKeySequence(Qt::CTRL | Qt::Key_R), btnReset_);
+  shortcut("scPopupCalculator", QKeySequence(Qt::CTRL | Qt::Key_K), btnPopupCalculator_);
 }
 
 void TfrmMain::wirePageButtons() {

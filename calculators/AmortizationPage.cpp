@@ -1,6 +1,7 @@
 #include "calculators/AmortizationPage.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -14,8 +15,10 @@
 #include "calculators/MortLib.h"
 #include "calculators/PageHost.h"
 #include "finance/Errors.h"
+#include "widgets/CompletingCombo.h"
 #include "widgets/FieldStyle.h"
 #include "widgets/Guarded.h"
+#include "widgets/InputRules.h"
 #include "widgets/Messages.h"
 #include "widgets/Mneyedit.h"
 #include "widgets/PictureField.h"
@@ -145,12 +148,10 @@ void AmortizationPage::buildControls() {
   edtAmortPayment_->setGeometry(312, 26, 110, 22);
   ApplyFieldRole(edtAmortPayment_, FieldRole::Result);
   label(this, "lblFirstPayment", "First Payment", 430, 8, 120);
-  cbMonth_ = new QComboBox(this);
+  QStringList months;
+  for (const char* name : kAmortMonthNames) months << name;
+  cbMonth_ = new TCompletingComboBox(months, this);
   cbMonth_->setObjectName("cbMonth");
-  cbMonth_->setEditable(true);
-  cbMonth_->setInsertPolicy(QComboBox::NoInsert);
-  cbMonth_->setCompleter(nullptr);
-  for (const char* name : kAmortMonthNames) cbMonth_->addItem(name);
   cbMonth_->setMaxVisibleItems(12);
   cbMonth_->setGeometry(430, 26, 62, 22);
   edtYear_ = integerField(this, "edtYear", 498, 26, 60);
@@ -392,6 +393,30 @@ void AmortizationPage::btnExtraClick() {
   setScheduleInputsEnabled(false);
   pnlAddExtra_->show();
   pnlAddExtra_->raise();
+  // The keyboard goes with the panel: its first enabled field takes the focus.
+  for (QWidget* f : {static_cast<QWidget*>(edtFromPmt_), static_cast<QWidget*>(edtToPmt_),
+                     static_cast<QWidget*>(edtExtraAmount_)}) {
+    if (f->isEnabled()) {
+      f->setFocus(Qt::OtherFocusReason);
+      break;
+    }
+  }
+}
+
+void AmortizationPage::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the open panel as "Return to Amort" does.
+  if (event->key() == Qt::Key_Escape && ExtraPanelVisible()) {
+    btnCancel_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+bool AmortizationPage::focusNextPrevChild(bool next) {
+  // While the panel is open, Tab and Shift+Tab cycle through it.
+  if (ExtraPanelVisible() && pnlAddExtra_->isAncestorOf(QApplication::focusWidget()))
+    return FocusNextWithin(pnlAddExtra_, next);
+  return QWidget::focusNextPrevChild(next);
 }
 
 void AmortizationPage::rbOnePmtClick() { UpdateExtraControls(0); }
@@ -449,8 +474,11 @@ void AmortizationPage::btnRemoveClick() {
 }
 
 void AmortizationPage::btnCancelClick() {
+  const bool hadFocus = pnlAddExtra_->isAncestorOf(QApplication::focusWidget());
   setScheduleInputsEnabled(true);
   pnlAddExtra_->hide();
+  // Closing gives the focus back to the button that opened the panel.
+  if (hadFocus) btnAddExtra_->setFocus(Qt::OtherFocusReason);
 }
 
 bool AmortizationPage::ExtraPanelVisible() const { return !pnlAddExtra_->isHidden(); }

@@ -93,6 +93,8 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void buildControls();

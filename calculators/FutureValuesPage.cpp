@@ -63,6 +63,7 @@ FutureValuesPage::FutureValuesPage(PageHost& host, QWidget* parent) : QWidget(pa
     SetHint(row.compounding, "Compounding Frequency|Choose how often the interest is compounded");
     row.payment = MoneyEntry(this, "edtFVpmt" + n, "Monthly Investment " + n, 2, kPaymentX, y, kPaymentW);
     SetHint(row.payment, "Monthly Investment|Enter the amount added every month");
+    row.payment->SetAllowNegative(true);  // withdrawals
     row.rate = MoneyEntry(this, "edtFVir" + n, "Interest Rate " + n, 5, kRateX, y, kRateW);
     SetHint(row.rate, "Interest Rate|Enter the annual interest rate in percent");
     row.months = new TFnpNumericEdit(this);

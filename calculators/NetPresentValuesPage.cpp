@@ -42,6 +42,7 @@ NetPresentValuesPage::NetPresentValuesPage(PageHost& host, QWidget* parent) : QW
       Heading(this, n, x, y, kYearW, 22, Qt::AlignRight | Qt::AlignVCenter);
       TMoneyEdit* flow = MoneyEntry(this, "edtDCFYear" + n, "Cash Flows Year " + n, 2, x + kYearW + 4, y, kFlowW);
       SetHint(flow, "Cash Flow|Enter the cash flow of year " + n + " (with the sale proceeds in the last year)");
+      flow->SetAllowNegative(true);  // a year with a net outlay
       cashFlows_[static_cast<size_t>(year - 1)] = flow;
     }
   }

@@ -34,7 +34,6 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h =
 TMoneyEdit* moneyField(QWidget* parent, const char* name, int decimals, int x, int y) {
   auto* f = new TMoneyEdit(parent);
   f->setObjectName(name);
-  f->setAccessibleName(name);
   f->SetMaxLength(16);
   f->SetDecimals(decimals);
   f->setGeometry(x, y, 120, 22);
@@ -64,7 +63,13 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   nbkQuickCalc_->setObjectName("nbkQuickCalc");
   nbkQuickCalc_->setGeometry(138, 72, 321, 269);
   nbkQuickCalc_->setTabPosition(QTabWidget::North);
-  nbkQuickCalc_->setStyleSheet("QTabBar::tab { height: 18px; padding: 0 8px; }");
+  // The active tab stands out: white and navy in bold, joined to its page; the other
+  // sits lower, grey on grey.
+  nbkQuickCalc_->setStyleSheet(
+      "QTabBar::tab { height: 18px; padding: 0 8px; border: 1px solid #808080; border-bottom: none; }"
+      "QTabBar::tab:selected { background: white; color: navy; font-weight: bold; }"
+      "QTabBar::tab:!selected { background: #c8c8c8; color: #505050; margin-top: 3px; }"
+      "QTabBar::tab:focus { text-decoration: underline; }");
   nbkQuickCalc_->setFocusPolicy(Qt::StrongFocus);
 
   // ---- tab 0: monthly payment from a sales price ----------------------------------
@@ -89,11 +94,18 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   edtMPIInterestRate_ = moneyField(page2, "edtMPIInterestRate", 5, fx, y0 + 4 * dy);
   edtMPITermInMonths_ = new TFnpNumericEdit(page2);
   edtMPITermInMonths_->setObjectName("edtMPITermInMonths");
-  edtMPITermInMonths_->setAccessibleName("edtMPITermInMonths");
   edtMPITermInMonths_->SetDecimals(0);
   edtMPITermInMonths_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   edtMPITermInMonths_->setGeometry(fx, y0 + 5 * dy, 120, 22);
   edtMPIPayment_ = moneyField(page2, "edtMPIPayment", 2, fx, y0 + 6 * dy);
+  // Each field is named by its caption for the screen reader.
+  edtMPISalesPrice_->setAccessibleName("Sales Price");
+  edtMPIDownPaymentSum_->setAccessibleName("Down Payment $");
+  edtMPIDownPaymentPercent_->setAccessibleName("Down Payment %");
+  edtMPILoanAmount_->setAccessibleName("Loan Amount");
+  edtMPIInterestRate_->setAccessibleName("Interest Rate");
+  edtMPITermInMonths_->setAccessibleName("Term in Months");
+  edtMPIPayment_->setAccessibleName("Monthly Payment (P&I)");
   ApplyFieldRole(edtMPILoanAmount_, FieldRole::Result);
   ApplyFieldRole(edtMPIPayment_, FieldRole::Result);
   for (QWidget* f : {static_cast<QWidget*>(edtMPISalesPrice_), static_cast<QWidget*>(edtMPIDownPaymentSum_),
@@ -129,7 +141,6 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   edtPMT_ = moneyField(page1, "edtPMT", 2, 160, 113);
   edtN_ = new TOvcPictureField(page1);
   edtN_->setObjectName("edtN");
-  edtN_->setAccessibleName("edtN");
   edtN_->SetPictureMask("iiiiii", TOvcPictureField::DataType::Integer, 6);
   edtN_->SetRange(kTermFieldMin, kTermFieldMax);
   edtN_->setGeometry(160, 145, 120, 22);
@@ -139,6 +150,10 @@ QuickCalcPage::QuickCalcPage(PageHost& host, QWidget* parent) : QWidget(parent),
   SetHint(btnCalcQuickCalc_, "Click to calculate results ...");
   btnCalcQuickCalc_->setEnabled(false);
   label(page1, "Click 'Calculate'", 160, 201, 140);
+  edtLA_->setAccessibleName("Loan Amount");
+  edtIR_->setAccessibleName("Interest Rate");
+  edtPMT_->setAccessibleName("Payment (P&I)");
+  edtN_->setAccessibleName("Number Payments");
   setTabOrder(btnCalcLA_, btnCalcIR_);
   setTabOrder(btnCalcIR_, btnCalcPMT_);
   setTabOrder(btnCalcPMT_, btnCalcN_);

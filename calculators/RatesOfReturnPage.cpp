@@ -46,6 +46,8 @@ RatesOfReturnPage::RatesOfReturnPage(PageHost& host, QWidget* parent) : QWidget(
     row.dividends =
         MoneyEntry(this, "edtRORDV" + n, "Dividends Paid During Period " + n, 2, kDividendsX, y, kColumnW);
     SetHint(row.dividends, "Dividends Paid During Period|Enter the dividends received during the period");
+    // Any amount, negative ones included, goes into the formula unchanged.
+    for (TMoneyEdit* f : {row.beginning, row.ending, row.dividends}) f->SetAllowNegative(true);
     row.result = PictureResult(this, "edtROR" + n, "Rate of Return (%) " + n, "###.####%", 9, kResultX, y, kResultW);
     SetHint(row.result, "Rate of Return|The gain plus the dividends as a percentage of the beginning balance");
     for (QWidget* f : {static_cast<QWidget*>(row.beginning), static_cast<QWidget*>(row.ending),

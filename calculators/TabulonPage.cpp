@@ -57,7 +57,6 @@ void TabulonPage::buildControls() {
   auto money = [this](const char* name, int decimals, int x, int y) {
     auto* e = new TMoneyEdit(this);
     e->setObjectName(name);
-    e->setAccessibleName(name);
     e->SetMaxLength(16);
     e->SetDecimals(decimals);
     e->setGeometry(x, y, 100, 22);
@@ -67,7 +66,6 @@ void TabulonPage::buildControls() {
                         int x, int y) {
     auto* e = new TOvcPictureField(this);
     e->setObjectName(name);
-    e->setAccessibleName(name);
     e->SetPictureMask(mask, type, maxLength);
     e->setGeometry(x, y, 100, 22);
     return e;
@@ -88,6 +86,13 @@ void TabulonPage::buildControls() {
   label(this, "lblInterestPaid", "Interest Paid", 112, 78, 100);
   edtInterestPaid_ =
       picture("edtInterestPaid", "$#,###,###,###.##", TOvcPictureField::DataType::Double, 17, 112, 92);
+  // Each field is named by its caption for the screen reader.
+  edtLoan_->setAccessibleName("Loan");
+  edtInterest_->setAccessibleName("Rate");
+  edtTerm_->setAccessibleName("Months");
+  edtPayment_->setAccessibleName("PMT");
+  edtTotalPaid_->setAccessibleName("Total Amount Paid");
+  edtInterestPaid_->setAccessibleName("Interest Paid");
   for (TOvcPictureField* result : {edtTotalPaid_, edtInterestPaid_}) {
     result->SetRange(-1.7e308, 1.7e308);
     ApplyFieldRole(result, FieldRole::Result);
@@ -395,7 +400,13 @@ void TabulonPage::RepairAfterMathError() {
     edtLoan_->setFocus();
   }
   CleanGrid();
-  ChooseTabulonCalculator();
+  try {
+    ChooseTabulonCalculator();
+  } catch (...) {
+    // The inputs of a page not on show still fail: the clean grid stays.
+    CleanGrid();
+    throw;
+  }
 }
 
 void TabulonPage::EnterPage() {

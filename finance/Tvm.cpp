@@ -6,6 +6,14 @@
 
 namespace zeb {
 
+namespace {
+// How far x = 1 - i L / P may lie above 0 and still mean "the payment equals the
+// interest": about 450 units in the last place of a double, where the rounding of the
+// rate leaves a few. It is a share of the payment, so even a payment of
+// 9,999,999,999.99 counts as interest-only only within a thousandth of a cent.
+constexpr long double kInterestOnlyTolerance = 1e-13L;
+}  // namespace
+
 double PeriodicPayment(std::int32_t periods, double principal, double rate) {
   FpuScope fpu;
   if (periods == 0) return 0.0;
@@ -30,7 +38,10 @@ double NumberOfPayments(double loan, double payment, double annualRate) {
     result = loan / payment;
   } else {
     const long double x = 1.0L - static_cast<long double>(i) * loan / payment;
-    if (x > 0.0L) {
+    // A payment equal to the first month's interest pays nothing off. The binary rate
+    // (8.2 / 1200 is no exact double) can leave x a few units in the last place away
+    // from 0, which would read as thousands of payments: such an x counts as 0.
+    if (x > kInterestOnlyTolerance) {
       const double years =
           static_cast<double>(std::log(x) / (-12.0L * std::log(1.0L + static_cast<long double>(i))));  // stored
       result = static_cast<double>(static_cast<long double>(years) * 12.0L);

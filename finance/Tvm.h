@@ -29,7 +29,9 @@ double PeriodicPayment(std::int32_t periods, double principal, double rate);
 
 // Number of monthly payments (unrounded) that repay `loan` with `payment` at
 // `annualRate` percent. A payment that does not exceed the first month's interest
-// gives 0, as does a zero payment.
+// gives 0, as does a zero payment; a payment equal to that interest to within binary
+// rounding (a relative 1e-13, far below a cent) counts as equal:
+//     NumberOfPayments(3000, 20.50, 8.2) = 0, not 5,434.
 double NumberOfPayments(double loan, double payment, double annualRate);
 
 // Loan amount that `periods` payments of `payment` repay at `annualRate` percent.

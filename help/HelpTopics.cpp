@@ -25,7 +25,7 @@ close the calculators.</p>
 <i>cap</i>, and double-click <i>capitalization rate</i>.</p>)"},
 
     {kHelpMainWindowContext, "Using Devovederi Dunmarrow",
-     "main window;button bar;calculator menu;menu;pages;open;save;print;reset;status bar",
+     "main window;button bar;calculator menu;menu;pages;open;save;print;reset;status bar;keyboard;shortcuts",
      R"(<p>Devovederi Dunmarrow is a set of calculators for commercial real-estate loans
 and investments. Each calculator is a page of the main window; the name of the page on
 show reads upwards in the blue strip on the left.</p>
@@ -40,6 +40,12 @@ sample values; the popup desk calculator; Help; the sponsor's name (click it for
 About window); Calculator Menu; and Exit.</p>
 <p><b>Entry fields</b> are white; <b>results</b> are yellow and cannot be typed
 into. A page recalculates when you leave a field or press its button.</p>
+<p><b>Keyboard.</b> Tab and Shift+Tab move from field to field; a table is one stop
+(the arrow keys, Page Up and Page Down move within it) and a group of options is one
+stop on its chosen option (the arrow keys choose another). Enter or Space presses the
+button that has the focus. <b>Ctrl+P</b> prints, <b>Ctrl+R</b> opens the Reset menu,
+<b>Ctrl+K</b> the popup calculator and <b>F1</b> help; Alt with an underlined letter
+opens a menu.</p>
 <p><b>Example:</b> press <b>Calculator Menu</b>, choose <b>Quick Calculators</b>, type
 a sales price of 125,000.00 and a down payment of 25,000.00: the loan amount shows
 100,000.00. See <a href="topic:20">Quick Calculators</a>.</p>)"},

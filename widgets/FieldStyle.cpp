@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 #include "widgets/Messages.h"
 
@@ -124,6 +125,24 @@ void TFieldEdit::SetEditState(const FieldEdit& edit) {
     deselect();
     setCursorPosition(FromUtf8Pos(edit.text, edit.caret));
   }
+}
+
+void TFieldEdit::SetValueText(const QString& t) {
+  if (t == text()) return;
+  setText(t);
+  if (hasFocus())
+    if (const std::optional<FieldEdit> entered = EnteredState()) SetEditState(*entered);
+}
+
+bool TFieldEdit::event(QEvent* e) {
+  if (e->type() == QEvent::ToolTip && !ShowsWholeText()) {
+    // The whole number, then the field's own hint when it has one.
+    const QString hint = toolTip();
+    const QString whole = text().trimmed();
+    QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), hint.isEmpty() ? whole : whole + "\n" + hint, this);
+    return true;
+  }
+  return QLineEdit::event(e);
 }
 
 void TFieldEdit::Show(const KeyResult& result) {

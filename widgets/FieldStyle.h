@@ -16,7 +16,12 @@
 // the field got the focus (by that click, by Tab or from the page), before any key,
 // wherever the click fell, unless it dragged a selection: a click at the right end
 // of "0.00" would otherwise leave the caret after the last decimal, where digits are
-// ignored. Later clicks place the caret where they fall.
+// ignored. Later clicks place the caret where they fall. A value written while the
+// field has the focus (a reset, a page entry) puts the entry caret back as well, so
+// typed digits are never dropped.
+//
+// A number wider than its field is never shown cut to a shorter, different number
+// (ShowsWholeText below); its tooltip then shows it whole.
 #include <QLineEdit>
 #include <optional>
 #include <string>
@@ -70,6 +75,11 @@ protected:
   // place; nothing otherwise.
   virtual std::optional<FieldEdit> EnteredState() const { return std::nullopt; }
 
+  // Writes a value's text; with the focus in the field the caret goes where entering
+  // puts it.
+  void SetValueText(const QString& text);
+
+  bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

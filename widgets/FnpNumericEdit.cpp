@@ -28,7 +28,7 @@ double TFnpNumericEdit::Value() const { return WholeNumberValue(text().toStdStri
 
 void TFnpNumericEdit::SetValue(double value) {
   const QString t = QString::fromStdString(WholeNumberText(value, rules_.decimals));
-  if (t != text()) setText(t);
+  SetValueText(t);
 }
 
 std::int32_t TFnpNumericEdit::AsInteger() const {

@@ -21,12 +21,20 @@ struct MessageLog {
   QStringList informationTexts() const;
 };
 
-// Information box with an OK button.
+// The text as a box shows it: the stored texts end their lines with a line feed and a
+// carriage return; each such pair (and a CR LF, a lone CR) is one line break.
+QString MessageDisplayText(const QString& text);
+
+// Information box with an OK button. Before any box opens, a button left pressed is
+// let up.
 void ShowInformation(const QString& text);
 // Confirmation box with Yes and No; true for Yes.
 bool AskYesNo(const QString& text);
 // The desktop's beep.
 void Beep();
+// Counts the boxes shown (and recorded) so far: what the input rules compare to tell
+// that a box opened while an event was on its way.
+unsigned MessageSerial();
 
 // While alive, every message is recorded in `log` instead of shown.
 class MessageRecorder {

@@ -27,7 +27,7 @@ long double TMoneyEdit::TextAsFloat() const {
 
 void TMoneyEdit::SetTextAsFloat(long double value) {
   const QString t = QString::fromStdString(MoneyText(value, rules_));
-  if (t != text()) setText(t);
+  SetValueText(t);
 }
 
 void TMoneyEdit::focusInEvent(QFocusEvent* event) {

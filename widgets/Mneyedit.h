@@ -6,7 +6,8 @@
 //
 // Every key goes through the rules of widgets/model/MoneyField.h (the caret enters
 // just before the decimal separator; digits, "." / ",", Backspace and Delete; nothing
-// else reaches the text). Paste takes a whole amount or nothing.
+// else reaches the text). Paste takes a whole amount or nothing, its sign dropped as a
+// typed minus is unless the field allows negatives (SetAllowNegative).
 // The first click into the field puts the caret there too, wherever it fell (see
 // TFieldEdit): a click left of the text would otherwise put typed digits in front of
 // the "0", one at the right end after the decimals, where digits are ignored.
@@ -37,6 +38,12 @@ public:
   void SetMaxLength(int length);
   // "#,##0." + Decimals zeros.
   QString DisplayMask() const;
+
+  // Whether the amount may be negative (cash flows, withdrawals): then "-" changes its
+  // sign and a pasted negative amount keeps its sign. Off by default: a typed or pasted
+  // sign is dropped.
+  bool AllowNegative() const { return rules_.allowNegative; }
+  void SetAllowNegative(bool allow) { rules_.allowNegative = allow; }
 
   long double TextAsFloat() const;
   void SetTextAsFloat(long double value);

@@ -62,10 +62,10 @@ void TNumEdit::display() {
   const QString t = QString::fromStdString(PointsText(value_, rules_));
   if (editing_) {
     const QString reduced = QString::fromStdString(PointsEntryText(t.toStdString(), value_));
-    if (reduced != text()) setText(reduced);
+    SetValueText(reduced);
     enteredText_ = reduced;
-  } else if (t != text()) {
-    setText(t);
+  } else {
+    SetValueText(t);
   }
 }
 

@@ -70,7 +70,7 @@ double TOvcPictureField::AsFloat() const {
 
 void TOvcPictureField::SetAsFloat(double value) {
   const QString t = QString::fromStdString(PictureText(value, rules_.layout));
-  if (t != text()) setText(t);
+  SetValueText(t);
 }
 
 std::int32_t TOvcPictureField::AsInteger() const {

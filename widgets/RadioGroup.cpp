@@ -27,6 +27,26 @@ TRadioGroup::TRadioGroup(const QString& name, const QStringList& items, int colu
     connect(b, &QRadioButton::toggled, this, &TRadioGroup::itemToggled);
     buttons_.push_back(b);
   }
+  updateTabStop();
+}
+
+void TRadioGroup::showEvent(QShowEvent* event) {
+  QGroupBox::showEvent(event);
+  // A page orders its groups by their first items; the others follow the first in
+  // the focus chain, so Tab from whichever item is chosen goes on past the group.
+  for (size_t i = 1; i < buttons_.size(); ++i) setTabOrder(buttons_[i - 1], buttons_[i]);
+}
+
+void TRadioGroup::updateTabStop() {
+  // The Tab order holds one item of the group: the chosen one, or the first when none
+  // is chosen, so tabbing into the group lands on the choice. The arrow keys move
+  // between the items.
+  const int chosen = std::max(ItemIndex(), 0);
+  for (int i = 0; i < Count(); ++i) {
+    QRadioButton* b = buttons_[static_cast<size_t>(i)];
+    const Qt::FocusPolicy policy = i == chosen ? Qt::StrongFocus : Qt::ClickFocus;
+    if (b->focusPolicy() != policy) b->setFocusPolicy(policy);
+  }
 }
 
 void TRadioGroup::KeepItemsWithin(int rightEdge) {
@@ -44,6 +64,7 @@ void TRadioGroup::SetItemIndex(int index) {
     group_->setExclusive(false);
     group_->checkedButton()->setChecked(false);
     group_->setExclusive(true);
+    updateTabStop();
     return;
   }
   settingInCode_ = true;
@@ -54,7 +75,9 @@ void TRadioGroup::SetItemIndex(int index) {
 }
 
 void TRadioGroup::itemToggled(bool checked) {
-  if (!checked || !onClick_) return;
+  if (!checked) return;
+  updateTabStop();
+  if (!onClick_) return;
   if (!settingInCode_) {
     Guarded(onClick_);
     return;

@@ -1,7 +1,8 @@
 #pragma once
 // TRadioGroup: a group box of option buttons, one chosen at a time. Choosing an item,
 // by a click or in code, runs the group's click handler when the index changes, as a
-// user's click would.
+// user's click would. Tabbing into the group lands on the chosen item (the first when
+// none is chosen); the arrow keys move among the items.
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
@@ -36,8 +37,12 @@ public:
   // item whole; the group's own geometry is not changed.
   void KeepItemsWithin(int rightEdge);
 
+protected:
+  void showEvent(QShowEvent* event) override;
+
 private:
   void itemToggled(bool checked);
+  void updateTabStop();
 
   QButtonGroup* group_;
   std::vector<QRadioButton*> buttons_;

@@ -1,10 +1,15 @@
 #include "widgets/TextGrid.h"
 
 #include <QAbstractTableModel>
-#include <algorithm>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -167,6 +172,45 @@ private:
   bool updating_ = false, dirty_ = false;
 };
 
+namespace {
+
+// Cell texts use the whole width of their cell (one pixel clear of each grid line), as a
+// classic grid draws them; a text wider than that is elided on its left, "…" standing
+// for the leading characters cut, so a cut number never passes for a shorter one.
+constexpr int kCellTextMargin = 1;
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget* view = opt.widget;
+    QStyle* style = view ? view->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, view);
+    const QRect area = opt.rect.adjusted(kCellTextMargin, 0, -kCellTextMargin, 0);
+    const QString shown = opt.fontMetrics.elidedText(text, Qt::ElideLeft, area.width());
+    const bool selected = opt.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (opt.state & QStyle::State_Active) ? QPalette::Active
+                                                                            : QPalette::Inactive;
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(selected ? opt.palette.color(group, QPalette::HighlightedText)
+                             : opt.palette.color(group, QPalette::Text));
+    if (!selected) {
+      const QVariant fore = index.data(Qt::ForegroundRole);
+      if (fore.canConvert<QColor>() && fore.value<QColor>().isValid()) painter->setPen(fore.value<QColor>());
+    }
+    painter->drawText(area, static_cast<int>(opt.displayAlignment), shown);
+    painter->restore();
+  }
+};
+
+}  // namespace
+
 TTextGrid::TTextGrid(int colCount, int rowCount, QWidget* parent)
     : QTableView(parent), model_(new TextGridModel(colCount, rowCount, this)) {
   setModel(model_);
@@ -181,7 +225,12 @@ TTextGrid::TTextGrid(int colCount, int rowCount, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setWordWrap(false);
-  setTextElideMode(Qt::ElideNone);  // a text wider than its cell is clipped, as in a classic grid
+  // A text wider than its cell is drawn elided ("…" where it is cut), never as a
+  // shorter, different number; its tooltip shows it whole.
+  setItemDelegate(new CellDelegate(this));
+  // The grid takes the focus once: the arrows, Page Up/Down, Home and End move within
+  // it, Tab and Shift+Tab go on to the next control.
+  setTabKeyNavigation(false);
   setMouseTracking(true);
   connect(this, &QTableView::clicked, this,
           [this](const QModelIndex& i) { emit cellClicked(i.column(), i.row() + model_->fixedRows); });
@@ -244,5 +293,23 @@ int TTextGrid::SelectedRow() const {
 }
 
 void TTextGrid::mouseMoveEvent(QMouseEvent* event) { QTableView::mouseMoveEvent(event); }
+
+bool TTextGrid::CellElided(int col, int row) const {
+  if (row < model_->fixedRows || row >= RowCount() || col < 0 || col >= ColCount()) return false;
+  return fontMetrics().horizontalAdvance(Cell(col, row)) > ColWidth(col) - 2 * kCellTextMargin;
+}
+
+bool TTextGrid::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex i = indexAt(help->pos());
+    const int row = i.row() + model_->fixedRows;
+    if (i.isValid() && CellElided(i.column(), row)) {
+      QToolTip::showText(help->globalPos(), Cell(i.column(), row), viewport(), visualRect(i));
+      return true;
+    }
+  }
+  return QTableView::viewportEvent(event);
+}
 
 }  // namespace zeb

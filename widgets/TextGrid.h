@@ -7,6 +7,10 @@
 // (SetFixedRows(0)) shows no header, and its row 0 is its first data row. Cells of rows the grid does
 // not have read as empty. Storage is a flat vector of UTF-8 texts behind a model, so a
 // 32,767-row schedule fills and scrolls quickly; BeginUpdate / EndUpdate batch a fill.
+//
+// Keys: the grid is one stop of the Tab order (Tab and Shift+Tab leave it; the arrows,
+// Page Up/Down, Home and End move within it). A text wider than its cell is drawn with
+// "…" where it is cut and shown whole in the cell's tooltip.
 #include <QColor>
 #include <QTableView>
 #include <string>
@@ -58,12 +62,15 @@ public:
   void ClearCellSelection();
   int SelectedCol() const;
   int SelectedRow() const;
+  // Whether the cell's text is wider than its column shows it (drawn elided).
+  bool CellElided(int col, int row) const;
 
 signals:
   void cellClicked(int col, int row);
 
 protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
 private:
   TextGridModel* model_;

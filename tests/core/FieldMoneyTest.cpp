@@ -272,7 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCase{"Plain", 2, "1234.5", "1,234|.50"},
                       PasteCase{"Grouped", 2, "98,765.43", "98,765|.43"},
                       PasteCase{"CurrencyAndBlanks", 2, "  $1,000.00\r\n", "1,000|.00"},
-                      PasteCase{"Negative", 2, "-12.5", "-12|.50"},
+                      // A minus is dropped as a typed one is: no negative amount from the clipboard.
+                      PasteCase{"MinusDropped", 2, "-12.5", "12|.50"},
+                      PasteCase{"MinusBeforeCurrencyDropped", 2, "-$3.50", "3|.50"},
+                      PasteCase{"ParenthesesDropped", 2, "($1,234.56)", "1,234|.56"},
+                      PasteCase{"UnbalancedParenthesis", 2, "(3.50", nullptr},
                       PasteCase{"RoundedToDecimals", 2, "1.005", "1|.01"},
                       PasteCase{"Rate", 5, "8.75", "8|.75000"},
                       PasteCase{"JustDecimals", 2, ".5", "0|.50"},
@@ -284,6 +288,36 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"TooLongForMaxLength", 2, "12345678901", nullptr},
                       PasteCase{"Empty", 2, "", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A field for amounts that may be negative: the minus key changes the sign and a
+// pasted sign is kept; every other rule is the same.
+TEST(MoneyNegativeAllowed, MinusKeyAndPastedSign) {
+  MoneyRules r = Rules(2);
+  r.allowNegative = true;
+  const struct {
+    const char* name;
+    const char* start;
+    const char* keys;
+    const char* expected;
+  } typed[] = {
+      {"minus_makes_negative", "1,234|.56", "-", "-1,234|.56"},
+      {"minus_again_makes_positive", "-1,234.5|6", "-", "1,234.5|6"},
+      {"zero_stays_unsigned", "0|.00", "-", "0|.00"},
+      {"minus_then_digits", "0|.00", "5-0", "-50|.00"},
+  };
+  for (const auto& c : typed) EXPECT_EQ(Type(c.start, c.keys, r), c.expected) << c.name;
+  EXPECT_EQ(Type("1,234|.56", "-", Rules(2)), "1,234|.56") << "ignored where negatives are not allowed";
+
+  const struct {
+    const char* clip;
+    const char* expected;
+  } pasted[] = {{"-3.50", "-3|.50"}, {"($1,234.56)", "-1,234|.56"}, {"$7.00", "7|.00"}};
+  for (const auto& c : pasted) {
+    const KeyResult k = MoneyPaste(Marked("0|.00"), c.clip, r);
+    EXPECT_FALSE(k.refused) << c.clip;
+    EXPECT_EQ(Mark(k.edit), c.expected) << c.clip;
+  }
+}
 
 TEST(MoneyCutTest, CopiesTheSelectionAndClearsIt) {
   const CutResult r = MoneyCut(Marked("1,[234].56"), Rules(2));

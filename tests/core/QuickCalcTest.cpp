@@ -36,6 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
         TargetCase{"payments_for_786_70", QuickTarget::NumberOfPayments, {100000, 8.75, 786.70, 0}, 360, 0},
         TargetCase{"payments_below_interest_give_0", QuickTarget::NumberOfPayments, {100000, 8.75, 500, 0}, 0, 0},
         TargetCase{"payments_at_rate_0", QuickTarget::NumberOfPayments, {1200, 0, 100, 0}, 12, 0},
+        TargetCase{"payment_equal_to_the_interest_gives_0", QuickTarget::NumberOfPayments, {3000, 8.2, 20.50, 0},
+                   0, 0},
         TargetCase{"loan_rounds_99999_948_up", QuickTarget::LoanAmount, {0, 8.75, 786.70, 360}, 100000, 0},
         TargetCase{"loan_1200_5_ties_to_even", QuickTarget::LoanAmount, {0, 0, 100, 12}, 1200, 0},
         TargetCase{"loan_1201_7_rounds_to_1202", QuickTarget::LoanAmount, {0, 0, 100.10, 12}, 1202, 0},

@@ -126,6 +126,15 @@ TEST(TabulonTerms, PaymentBelowTheInterestGivesZero) {
   for (int r = 1; r <= 11; ++r) EXPECT_EQ(g.cells[3][r], " 0.00") << "row " << r;
 }
 
+TEST(TabulonTerms, PaymentEqualToTheInterestGivesZero) {
+  // The centre cell pays 20.50 a month, the interest on 3,000 at 8.2 %.
+  const TabulonGrid g = Fill(TabulonCalculation::Terms, {3000, 8.2, 0, 20.50});
+  ASSERT_TRUE(g.Complete());
+  EXPECT_EQ(g.cells[4][6], " 0.00");
+  ASSERT_TRUE(g.centre);
+  EXPECT_EQ(g.centre->term, 0);
+}
+
 TEST(TabulonCorner, OnlyThePaymentsFillWritesIt) {
   EXPECT_EQ(Fill(TabulonCalculation::Payments).corner, " Loan / Rate");
   EXPECT_FALSE(Fill(TabulonCalculation::LoanAmounts).corner);

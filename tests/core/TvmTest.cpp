@@ -52,6 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
         // 18.75 % a year is 2^-6 a month exactly: the interest on 64000 is exactly 1000.
         TvmCase{"Payments_when_payment_equals_interest",
                 [] { return NumberOfPayments(64000, 1000, 18.75); }, 0, 0},
+        // 8.2 / 1200 is no exact double: the interest on 3000 misses 20.50 by a unit in
+        // the last place, and the payment must still count as interest-only.
+        TvmCase{"Payments_when_payment_equals_the_binary_interest",
+                [] { return NumberOfPayments(3000, 20.50, 8.2); }, 0, 0},
+        TvmCase{"Payments_when_payment_is_a_cent_above_the_interest",
+                [] { return NumberOfPayments(3000, 20.51, 8.2); }, 1119.82, 0.005},
         TvmCase{"Payments_of_zero_payment", [] { return NumberOfPayments(1000, 0, 5); }, 0, 0},
         TvmCase{"Payments_at_zero_rate", [] { return NumberOfPayments(1200, 100, 0); }, 12, 0},
         TvmCase{"Loan_from_786_70", [] { return LoanFromPayment(360, 8.75, 786.70); }, 99999.948, 0.0005},

@@ -508,10 +508,22 @@ TEST_F(Navigation, PagesWithoutAReportPrintNothing) {
 }
 
 TEST_F(Navigation, PrintingPermissionDrivesButtonAndMenuItem) {
+  window->ShowPageByKey("TB");
   window->AllowPrinting();
   expectPrinting(true);
   window->DisallowPrinting();
   expectPrinting(false);
+}
+
+TEST_F(Navigation, PrintIsNeverAllowedOnAPageWithoutAReport) {
+  for (const char* key : {"Welcome", "Menu", "QC"}) {
+    window->ShowPageByKey(key);
+    window->AllowPrinting();
+    expectPrinting(false);
+    // The all-calculator sample reset calculates the other pages from here.
+    window->Action("mnuResetAllSamples")->trigger();
+    expectPrinting(false);
+  }
 }
 
 TEST_F(Navigation, PrintSetupUsesThePrinterOfTheRun) {

@@ -47,8 +47,13 @@ std::optional<PastedAmount> ParsePastedAmount(const std::string& text) {
   while (e > b && IsBlankOrControl(text[e - 1])) --e;
   std::string s = text.substr(b, e - b);
   PastedAmount out;
+  // A spreadsheet's negative amount in parentheses: "($3.50)".
+  if (s.size() >= 2 && s.front() == '(' && s.back() == ')') {
+    s = s.substr(1, s.size() - 2);
+    out.negative = true;
+  }
   std::size_t i = 0;
-  if (i < s.size() && s[i] == '-') {
+  if (!out.negative && i < s.size() && s[i] == '-') {
     out.negative = true;
     ++i;
   }

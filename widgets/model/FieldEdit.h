@@ -61,7 +61,7 @@ bool IsOverflowText(const std::string& text);
 bool IsDigit(char c);
 
 // Reads a pasted amount strictly: surrounding blanks and control characters dropped,
-// then an optional "-", an optional currency symbol, digits (grouped by thousands
+// then an optional "-" (or the whole amount in parentheses), an optional currency symbol, digits (grouped by thousands
 // separators in threes, or not grouped at all), an optional decimal separator with
 // digits. Anything else (letters, inner blanks, "1.234,56", "12,34") gives nothing.
 struct PastedAmount {

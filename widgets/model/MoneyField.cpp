@@ -172,6 +172,12 @@ KeyResult MoneyKey(const FieldEdit& edit, FieldKey key, const MoneyRules& rules)
   FieldEdit e = Normalized(edit, rules);
   if (key.kind == EditKey::Char) {
     if (key.ch == '.' || key.ch == ',') return {Place(e.text, d)};
+    if (key.ch == '-' && rules.allowNegative && !IsOverflowText(e.text)) {
+      const int T = Len(e.text) - (e.HasSelection() ? e.SelEnd() : e.caret);
+      const std::string nt = MoneyText(-MoneyValue(e.text, d), rules);
+      if (Len(nt) > rules.maxLength) return {e, true};
+      return {Place(nt, std::min(T, Len(nt)))};
+    }
     if (!IsDigit(key.ch)) return {e};
   }
   if (e.HasSelection()) {
@@ -250,8 +256,10 @@ KeyResult MoneyPaste(const FieldEdit& edit, const std::string& clip, const Money
   decimal += '.';
   decimal += amount->decDigits;
   const std::string rounded = RoundDecimalText(decimal, rules.decimals, true);
+  // A pasted minus or parentheses go the way of a typed minus, so the clipboard never
+  // gives an amount the keyboard could not.
   std::string number;
-  if (amount->negative) number += '-';
+  if (amount->negative && rules.allowNegative) number += '-';
   number += rounded;
   for (char& c : number)
     if (c == '.') c = Point();

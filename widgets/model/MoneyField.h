@@ -12,6 +12,8 @@
 //   digit, 1 <= T <= Dec.    overwrites the decimal after the caret, caret one right
 //   digit, T = 0             ignored
 //   "." or ","               caret just after the decimal separator
+//   "-"                      changes the sign when the field allows negatives (a zero
+//                            stays unsigned), caret kept T from the end; else ignored
 //   Backspace, T > Dec.      deletes the character before the caret (the digit before
 //                            a thousands separator)
 //   Backspace, T = Dec.      deletes the last integer digit, caret before the separator
@@ -29,7 +31,8 @@
 // digits go, its decimals become 0, its separators stay; the caret then stands where
 // the selection began (just before the decimal separator when the selection held it).
 // Backspace and Delete stop there. Paste takes a whole amount (ParsePastedAmount) and
-// makes it the value when it fits MaxLength, else it is refused; cut copies the
+// makes it the value when it fits MaxLength, else it is refused; its minus sign or
+// parentheses are dropped, as a typed minus is, unless the field allows negatives; cut copies the
 // selection and clears it as above.
 #include <string>
 
@@ -38,6 +41,11 @@
 namespace zeb {
 
 struct MoneyRules {
+  // Off: the minus key and a pasted sign are dropped (no field the keyboard cannot
+  // make negative gets a negative amount from the clipboard). On, for the amounts that
+  // may be negative (cash flows, withdrawals): "-" changes the sign and a pasted
+  // negative amount stays negative.
+  bool allowNegative = false;
   int decimals = 2;
   int maxLength = 16;           // effective: after the lowering rule
   int requestedMaxLength = 16;  // as last set, so a later Decimals re-applies it
