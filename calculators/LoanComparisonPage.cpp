@@ -1,6 +1,5 @@
 #include "calculators/LoanComparisonPage.h"
 
-
 #include "calculators/PageHost.h"
 #include "calculators/RowPageParts.h"
 #include "widgets/FieldStyle.h"

@@ -220,7 +220,7 @@ void RefinancingPage::buildClosingCostPanel() {
   pnlClosingCosts_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   pnlClosingCosts_->setLineWidth(2);
   pnlClosingCosts_->setAutoFillBackground(true);
-  pnlClosingCosts_->setGeometry(125, 27, 347, 348);
+  pnlClosingCosts_->setGeometry(125, 27, 347, 351);
 
   auto* title = new QLabel("Itemized Closing Costs", pnlClosingCosts_);
   title->setObjectName("lblClosingCostsTitle");
@@ -255,14 +255,14 @@ void RefinancingPage::buildClosingCostPanel() {
   btnCloseClosingCosts_->setObjectName("btnCloseClosingCosts");
   SetHint(btnCloseClosingCosts_, "Click to close Itemized Closing Costs");
   btnCloseClosingCosts_->setAutoDefault(true);
-  btnCloseClosingCosts_->setGeometry(fieldX, totalY + 28, 80, 26);
+  btnCloseClosingCosts_->setGeometry(fieldX, totalY + 26, 80, 26);
   btnClearClosingCosts_ = new QPushButton(pnlClosingCosts_);
   btnClearClosingCosts_->setObjectName("btnClearClosingCosts");
   btnClearClosingCosts_->setIcon(ClearIcon());
   btnClearClosingCosts_->setAccessibleName("Zero all Closing Costs");
   SetHint(btnClearClosingCosts_, "Zero all Closing Costs");
   btnClearClosingCosts_->setAutoDefault(true);
-  btnClearClosingCosts_->setGeometry(fieldX + fieldWidth - 28, totalY + 28, 28, 26);
+  btnClearClosingCosts_->setGeometry(fieldX + fieldWidth - 28, totalY + 26, 28, 26);
 
   pnlClosingCosts_->hide();
 }

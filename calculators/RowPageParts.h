@@ -1,8 +1,8 @@
 #pragma once
 // Building blocks of the pages laid out as rows of fields under column headings
-// (future values, rates of return, net present values): the page's sentence, the
-// navy headings, the money entries and yellow picture results, and the test of a
-// field really being left.
+// (future values, rates of return, net present values, loan comparisons): the page's
+// sentence, the navy headings, the money entries and yellow picture results, and the
+// test of a field really being left (which the refinancing page's exits use too).
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>

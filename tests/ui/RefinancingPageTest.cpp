@@ -168,6 +168,15 @@ TEST_F(RefinancingPageTest, ClosingCostPanel) {
   EXPECT_TRUE(log.entries.empty());
 }
 
+// The open panel shows every control of it whole, inside its frame, and lies on the page.
+TEST_F(RefinancingPageTest, ClosingCostPanelShowsItsControlsWhole) {
+  page->btnCalcFeesClick();
+  const QFrame* panel = find<QFrame>("pnlClosingCosts");
+  EXPECT_TRUE(page->rect().contains(panel->geometry())) << panel->height();
+  for (const QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(panel->contentsRect().contains(child->geometry())) << child->objectName().toStdString();
+}
+
 TEST_F(RefinancingPageTest, ClearingTheFeesLeavesClosingCostsUntilAFeeIsLeft) {
   page->btnCalcFeesClick();
   money("edtAppraisalFee")->SetTextAsFloat(350);
