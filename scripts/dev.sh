@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation poppler-utils
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          libqt6svg6 shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin)
+          libqt6svg6 shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
+          libfile-mimeinfo-perl)
 
 install_missing() {
   local missing=()
