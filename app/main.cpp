@@ -52,7 +52,13 @@ int main(int argc, char** argv) {
   // (Tests give the lock a name of their own so that a running copy cannot disturb them.)
   const QString lockName = qEnvironmentVariable("ZEB_INSTANCE_NAME", zeb::kAppTitle);
   zeb::SingleInstance instance(lockName, document);
-  if (!instance.IsFirst()) return 0;  // the running copy has been brought to the front (and given the document)
+  if (!instance.IsFirst()) {
+    // The running copy has been brought to the front (and given the document). This
+    // start still registers the document type for itself, as every start does, so a
+    // copy started from another folder takes over even while another copy runs.
+    zeb::RegisterDocumentType(QCoreApplication::applicationFilePath(), zeb::UserDataFolder());
+    return 0;
+  }
 
   zeb::TfrmMain frmMain;
   const bool reportActivation = qEnvironmentVariableIsSet("ZEB_REPORT_ACTIVATION");

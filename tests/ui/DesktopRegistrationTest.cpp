@@ -49,14 +49,20 @@ protected:
   }
   static bool have(const char* program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
 
-  // Starts the program at `path` with this test's folders; it quits once set up.
-  void startProgram(const QString& path) {
-    QProcess p;
+  // The program's environment: this test's folders and a single-instance lock of its own.
+  QProcessEnvironment programEnvironment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_DATA_HOME", data);
     env.insert("XDG_CONFIG_HOME", config);
     env.insert("ZEB_INSTANCE_NAME", "zeb registration " + root.path());
+    return env;
+  }
+
+  // Starts the program at `path` with this test's folders; it quits once set up.
+  void startProgram(const QString& path) {
+    QProcess p;
+    QProcessEnvironment env = programEnvironment();
     env.insert("ZEB_REPORT_STARTUP", "1");
     p.setProcessEnvironment(env);
     p.start(path, {});
@@ -144,6 +150,28 @@ TEST_F(DesktopRegistration, EachStartRegistersTheRunningProgram) {
   if (have("gio"))
     EXPECT_TRUE(tool("gio", {"mime", "application/x-dmw"}).section('\n', 0, 0).endsWith(": zebcalc.desktop"))
         << tool("gio", {"mime", "application/x-dmw"}).toStdString();
+}
+
+// A copy started while another runs ends without a window, yet registers itself first,
+// as every start does: the registration follows the copy started last.
+TEST_F(DesktopRegistration, ACopyStartedWhileAnotherRunsStillTakesOver) {
+  QProcess first;
+  QProcessEnvironment env = programEnvironment();
+  env.insert("ZEB_REPORT_ACTIVATION", "1");
+  first.setProcessEnvironment(env);
+  first.start(ZEB_APP_PATH, {});
+  QByteArray output;
+  while (!output.contains("main window shown") && first.waitForReadyRead(15000)) output += first.readAll();
+  ASSERT_TRUE(output.contains("main window shown")) << output.constData();
+
+  const QString copy = root.filePath("Other Folder/zebcalc");
+  ASSERT_TRUE(QDir().mkpath(root.filePath("Other Folder")));
+  ASSERT_TRUE(QFile::copy(ZEB_APP_PATH, copy));
+  startProgram(copy);
+  EXPECT_EQ(execLine(entry()).toStdString(), "Exec=\"" + QFileInfo(copy).canonicalFilePath().toStdString() + "\" %f");
+  EXPECT_EQ(first.state(), QProcess::Running);
+  first.kill();
+  first.waitForFinished(5000);
 }
 
 }  // namespace
