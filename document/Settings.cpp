@@ -162,6 +162,11 @@ TSettings ReadSettingsFile(const std::optional<std::filesystem::path>& file) {
   std::string text(kMaxSettingsBytes, '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, in.gcount())));
+  // A file cut at the limit ends in a line cut short ("Term=2" of "Term=240"): drop it.
+  if (text.size() == kMaxSettingsBytes && in.peek() != std::char_traits<char>::eof()) {
+    const std::size_t lastBreak = text.find_last_of("\r\n");
+    text.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
+  }
   return ReadSettings(TIniText::Parse(text));
 }
 

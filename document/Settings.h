@@ -12,7 +12,7 @@
 // value that does not convert (text, an integer beyond 32 bits, a real beyond a
 // double). When a section or key appears twice, the first one counts. Lines that are
 // neither a "[section]" nor a "key=value" (comments, binary noise) are skipped. Only
-// the first megabyte of a file is read: a settings file is a few lines.
+// the whole lines of the first megabyte of a file are read: a settings file is a few lines.
 #include <cstddef>
 #include <filesystem>
 #include <optional>

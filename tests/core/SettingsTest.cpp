@@ -171,6 +171,12 @@ TEST_F(SettingsFiles, AnUnusableFileGivesTheDefaults) {
   const TSettings s = ReadSettingsFile(config / "big.ini");
   EXPECT_EQ(s.term, 240);
   EXPECT_EQ(s.loanApplicationFirstName, "");
+
+  // A line the limit cuts in two is not read as its first half.
+  std::string cut = "[GeneralValues]\n";
+  cut += std::string(kMaxSettingsBytes - cut.size() - 7, ';') + "\nTerm=240\n";
+  write(config / "cut.ini", cut);
+  EXPECT_EQ(ReadSettingsFile(config / "cut.ini").term, 360);
 }
 
 }  // namespace
