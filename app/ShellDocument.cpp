@@ -25,8 +25,10 @@ QString DocumentArgument(const QStringList& arguments) {
       if (!url.isLocalFile()) return QString();
       arg = url.toLocalFile();
     }
+    // A folder, a device or a pipe is no document (reading one would never end); a
+    // path that does not exist is kept, so that opening it says so.
     const QFileInfo info(QDir::current(), arg);
-    return info.isDir() ? QString() : QDir::cleanPath(info.absoluteFilePath());
+    return info.exists() && !info.isFile() ? QString() : QDir::cleanPath(info.absoluteFilePath());
   }
   return QString();
 }

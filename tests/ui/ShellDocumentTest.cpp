@@ -30,6 +30,7 @@ TEST(DocumentArgument, TakesTheFirstDocumentAsAFullPath) {
       {"file_address", {"file:///srv/My%20Loans.dmw"}, "/srv/My Loans.dmw"},
       {"web_address_is_no_document", {"http://example.com/a.dmw"}, ""},
       {"folder_is_no_document", {"sub"}, ""},
+      {"device_is_no_document", {"/dev/zero"}, ""},
       {"after_double_dash", {"--", "-a.dmw"}, here + "/-a.dmw"},
   };
   for (const Case& c : cases)
