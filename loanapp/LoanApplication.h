@@ -19,8 +19,9 @@
 // Example: company "Lee & Sons" becomes "Lee%20%26%20Sons".
 //
 // The additional information keeps its own line breaks, written as CR LF in both texts
-// (a lone LF or CR becomes CR LF). A row of the importance table counts "1" to "4" for
-// its first to fourth button and "5" for the fifth or for none chosen.
+// (a lone LF or CR becomes CR LF); so does a line break pasted into any other field.
+// A row of the importance table counts "1" to "4" for its first to fourth button and
+// "5" for the fifth or for none chosen.
 #include <array>
 #include <cstddef>
 #include <string>
