@@ -76,7 +76,7 @@ std::string joined(const std::vector<std::string>& items, std::string_view separ
 
 std::string PreviewSubmissionText(const TLoanApplicationForm& f) {
   auto importance = [&f](ImportanceRow row) { return ImportanceValue(f, row); };
-  return joined(
+  return WithCrLf(joined(
       {
           "CONTACT INFORMATION",
           "Name: " + f.firstName + " " + f.lastName,
@@ -104,14 +104,14 @@ std::string PreviewSubmissionText(const TLoanApplicationForm& f) {
           "Fast Importance: " + importance(ImportanceRow::Fast),
           "Prepayment Issues Importance: " + importance(ImportanceRow::Prepay),
           "ADDITIONAL INFORMATION",
-          WithCrLf(f.additionalInformation),
+          f.additionalInformation,
       },
-      "\r\n");
+      "\r\n"));
 }
 
 std::vector<std::string> MailBodyItems(const TLoanApplicationForm& f) {
   auto importance = [&f](ImportanceRow row) { return ImportanceValue(f, row); };
-  return {
+  std::vector<std::string> items{
       f.firstName + " " + f.lastName,
       f.company,
       f.city + ", " + f.state + " " + f.zipcode,
@@ -135,8 +135,12 @@ std::vector<std::string> MailBodyItems(const TLoanApplicationForm& f) {
       "LTV: " + importance(ImportanceRow::LTV),
       "Fast: " + importance(ImportanceRow::Fast),
       "Prepayment Issues: " + importance(ImportanceRow::Prepay),
-      WithCrLf(f.additionalInformation),
+      f.additionalInformation,
   };
+  // A line break pasted into a one-line field is written CR LF too, so the lone CR of
+  // the separators still marks the items once the link is decoded.
+  for (auto& item : items) item = WithCrLf(item);
+  return items;
 }
 
 std::string PercentEncode(std::string_view utf8) {

@@ -10,13 +10,18 @@
 // Every body item is percent-encoded on its own as UTF-8 (RFC 6068): only the
 // unreserved characters A-Z a-z 0-9 - . _ ~ stand as they are, every other byte is
 // "%" and two upper-case hex digits. So an "&", "?", "#", "%" or "+" in a field, a
-// non-ASCII letter or a line break arrives in the message exactly as typed, and the
-// lower-case "%0d" separators are never confused with an item's own "%0D".
+// non-ASCII letter or a line break arrives in the message exactly as typed. The "%0d"
+// separators stand for a lone CR, while an item's own line breaks are CR LF
+// ("%0D%0A"), so the items can always be told apart once the link is decoded. (The
+// desktop's URL type writes every escape in upper case, "%0D" included, before the
+// link reaches the e-mail program; escapes do not depend on case, so the message is
+// the same.)
 // Example: company "Lee & Sons" becomes "Lee%20%26%20Sons".
 //
 // The additional information keeps its own line breaks, written as CR LF in both texts
-// (a lone LF or CR becomes CR LF). A row of the importance table counts "1" to "4" for
-// its first to fourth button and "5" for the fifth or for none chosen.
+// (a lone LF or CR becomes CR LF); so does a line break pasted into any other field.
+// A row of the importance table counts "1" to "4" for its first to fourth button and
+// "5" for the fifth or for none chosen.
 #include <array>
 #include <cstddef>
 #include <string>
