@@ -141,7 +141,7 @@ void AppendFixed(std::string& out, const std::string& n, int place, int decimals
 }
 
 // The general text of N * 10^place, trailing zeros dropped: plain, or d.dddE<exp> when
-// the first digit stands at 10^precision or higher or below 10^-4.
+// the first digit stands at 10^precision or higher or below 10^-5 (0.00001 stays plain).
 std::string GeneralBody(std::string n, int place, int precision, char decimalSeparator) {
   if (n == "0") return "0";
   while (n.size() > 1 && n.back() == '0') {
@@ -150,7 +150,7 @@ std::string GeneralBody(std::string n, int place, int precision, char decimalSep
   }
   const int exponent = static_cast<int>(n.size()) - 1 + place;
   std::string out;
-  if (exponent >= precision || exponent < -4) {
+  if (exponent >= precision || exponent < -5) {
     out.push_back(n[0]);
     if (n.size() > 1) {
       out.push_back(decimalSeparator);

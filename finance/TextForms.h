@@ -12,9 +12,10 @@
 //   Number    1,234.560, negative -1,234.560       thousands separators
 //   Fixed     1234.56, negative -1234.56           no thousands separators
 //   General   shortest form with at most `precision` significant digits, trailing
-//             zeros dropped: 786.7, 100000, 0.1, 1E20, 1E-5. Scientific ("d.dddE<n>",
+//             zeros dropped: 786.7, 100000, 0.1, 1E20, 1E-6. Scientific ("d.dddE<n>",
 //             no "+", no leading exponent zeros) when the first digit stands at
-//             10^precision or higher, or below 10^-4 (0.0001 stays, 0.00001 is 1E-5).
+//             10^precision or higher, or below 10^-5 (0.00001 stays, 0.000001 is
+//             1E-6).
 //             `decimals` plays no part.
 // Example: FloatToText(123456789.123, Currency, 10, 2) == "$123,456,789.10".
 // A value that rounds to zero is shown without sign: -0.001 gives "$0.00", never
