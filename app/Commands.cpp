@@ -24,26 +24,6 @@
 #include "widgets/Messages.h"
 
 namespace zeb {
-namespace {
-
-// The document commands of this version: calculator files cannot be read or written
-// yet, and the user is told so rather than left to believe a file was opened or saved.
-const QString kOpenNotAvailable =
-    QStringLiteral("Opening calculator files is not available in this version. No file has been opened.");
-const QString kSaveNotAvailable =
-    QStringLiteral("Saving calculator files is not available in this version. Nothing has been saved.");
-const QString kCloseNotAvailable =
-    QStringLiteral("Calculator files are not available in this version, so there is no file to close.");
-
-}  // namespace
-
-// ---- document commands ----------------------------------------------------------------------
-
-void TfrmMain::btnOpenClick() { ShowInformation(kOpenNotAvailable); }
-void TfrmMain::mnuFileCloseClick() { ShowInformation(kCloseNotAvailable); }
-void TfrmMain::btnSaveClick() { ShowInformation(kSaveNotAvailable); }
-void TfrmMain::mnuFileSaveAsClick() { ShowInformation(kSaveNotAvailable); }
-void TfrmMain::SaveDocumentTo(const QString&) { ShowInformation(kSaveNotAvailable); }
 
 // ---- printing -------------------------------------------------------------------------------
 

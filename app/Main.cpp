@@ -72,6 +72,15 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   FormCreate();
   adjustSize();
   setFixedSize(sizeHint());
+  // A document named on the command line or handed over by a second copy: a name that
+  // is no file says so and changes nothing; a file opens as "&Open" opens it.
+  DocumentOpener = [this](const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+      ShowInformation(kUnidentifiedErrorMessage);
+      return false;
+    }
+    return OpenDocumentFile(path);
+  };
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -341,10 +350,17 @@ void TfrmMain::ResetAllToSamples() {
 void TfrmMain::MnuFileExitClick() { close(); }
 
 bool TfrmMain::FormCloseQuery() {
-  if (askToSaveOnClose_ && !currentFileName_.isEmpty()) {
-    if (AskYesNo("Save changes to " + currentFileName_)) SaveDocumentTo(currentFileName_);
+  if (askToSaveOnClose_ && !currentFileName_.isEmpty() && AskYesNo("Save changes to " + currentFileName_)) {
+    // No answer refuses the close; only a save that failed (its message shown) keeps
+    // the window open, so the calculators are not lost with it.
+    bool saved = false;
+    Guarded([this, &saved] {
+      btnSaveClick();
+      saved = true;
+    });
+    return saved;
   }
-  return true;  // closing is never refused
+  return true;
 }
 
 void TfrmMain::FormClose() {
@@ -354,7 +370,12 @@ void TfrmMain::FormClose() {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (!closed_) {
-    Guarded([this] { FormCloseQuery(); });
+    bool mayClose = true;
+    Guarded([this, &mayClose] { mayClose = FormCloseQuery(); });
+    if (!mayClose) {
+      event->ignore();
+      return;
+    }
     Guarded([this] { FormClose(); });
     closed_ = true;
   }

@@ -54,6 +54,7 @@ class MenuPage;
 class HelpViewer;
 class TReportSet;
 class TPageBuilder;
+struct TCalculatorDocument;
 
 // One page of nbkMain: its key, the name in the caption strip, where that name begins,
 // its help contexts (F1 and the Help button), the field that gets the focus on entry,
@@ -201,25 +202,35 @@ public:
   void ResetAllToZero();
   void ResetAllToSamples();
 
-  // ---- document commands -------------------------------------------------------------
+  // ---- document commands (app/Document.cpp) -------------------------------------------
   // File "&Open" (Ctrl+O) and btnOpen, "&Close", "&Save" (Ctrl+S) and btnSave,
-  // "Save &As...". Until calculator files can be read and written, each says so
-  // plainly: nothing is opened, closed or saved behind the user's back.
+  // "Save &As...". A file is read and checked whole before anything is applied, and
+  // saved through a temporary file, so a failure changes nothing.
   void btnOpenClick();
   void mnuFileCloseClick();
   void btnSaveClick();
   void mnuFileSaveAsClick();
+  // Opening an already chosen file: load, check and apply it, make it current, name it
+  // in the caption (also when it does not exist: then nothing is loaded), recompute a
+  // shown monthly schedule, rebuild the prepayment list. Failures are reported through
+  // the application-wide handler; true when the file was opened and is now current.
+  bool OpenDocumentFile(const QString& fullPath);
 
   // ---- document state ----------------------------------------------------------------
   QString CurrentFileName() const { return currentFileName_; }
   void SetCurrentFileName(const QString& name) { currentFileName_ = name; }
-  // Writes the calculators to `fileName` (the document's Save).
+  // Writes the calculators to `fileName` (the document's Save); throws when the file
+  // cannot be written, leaving an existing file as it was.
   void SaveDocumentTo(const QString& fileName);
   // A document named on the command line or handed over by a second copy: opened as
   // "&Open" opens a chosen file, through DocumentOpener (the document's open routine,
   // which reports a bad file and changes nothing).
   void OpenDocumentFromShell(const QString& path);
   std::function<bool(const QString&)> DocumentOpener;
+  // Every calculator's values as the pages show them, and putting a document's values
+  // back into the pages (choices as a user's choice, the schedule into its grids).
+  TCalculatorDocument GatherDocument() const;
+  void ApplyDocument(const TCalculatorDocument& document);
 
   QString StatusText() const;
   void SetStatusText(const QString& text);

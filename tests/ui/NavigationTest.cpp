@@ -287,67 +287,6 @@ TEST_F(Navigation, FocusAfterEntryFollowsThePage) {
   }
 }
 
-// ---- the document commands ---------------------------------------------------------------------
-
-struct DocumentCase {
-  const char* name;
-  std::function<void()> act;
-  QString message;
-};
-
-const QString kOpenNotAvailable =
-    "Opening calculator files is not available in this version. No file has been opened.";
-const QString kSaveNotAvailable =
-    "Saving calculator files is not available in this version. Nothing has been saved.";
-
-// Calculator files cannot be read or written in this version: every document command
-// says so instead of doing nothing, so that no one takes silence for a saved file.
-TEST_F(Navigation, DocumentCommandsSayPlainlyTheyAreNotAvailable) {
-  const auto menuItem = [this](const char* name) {
-    return [this, name] { item(name)->trigger(); };
-  };
-  const auto button = [this](const char* name) {
-    return [this, name] { QTest::mouseClick(tool(name), Qt::LeftButton); };
-  };
-  const auto keys = [this](Qt::Key key) {
-    return [this, key] { QTest::keyClick(window.get(), key, Qt::ControlModifier); };
-  };
-  const DocumentCase cases[] = {
-      {"open_item", menuItem("MnuFileOpen"), kOpenNotAvailable},
-      {"open_ctrl_o", keys(Qt::Key_O), kOpenNotAvailable},
-      {"open_button", button("btnOpen"), kOpenNotAvailable},
-      {"close_item", menuItem("mnuFileClose"),
-       "Calculator files are not available in this version, so there is no file to close."},
-      {"save_item", menuItem("MnuFileSave"), kSaveNotAvailable},
-      {"save_ctrl_s", keys(Qt::Key_S), kSaveNotAvailable},
-      {"save_button", button("btnSave"), kSaveNotAvailable},
-      {"save_as_item", menuItem("mnuFileSaveAs"), kSaveNotAvailable},
-  };
-  window->ShowPageByKey("Amort");
-  for (const DocumentCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    log.entries.clear();
-    c.act();
-    ASSERT_EQ(log.entries.size(), 1u);
-    EXPECT_EQ(log.entries[0].kind, MessageLog::Kind::Information);
-    EXPECT_EQ(log.entries[0].text, c.message);
-    EXPECT_TRUE(window->CurrentFileName().isEmpty());
-    EXPECT_EQ(window->windowTitle(), kAppTitle);
-    EXPECT_EQ(window->CurrentPageKey(), "Amort");
-    EXPECT_TRUE(dialogs.entries.empty()) << "no file dialog opens";
-  }
-}
-
-TEST_F(Navigation, SavingOnCloseSaysNothingWasSaved) {
-  window->SetCurrentFileName("/tmp/loans.dmw");
-  log.confirmAnswer = true;
-  window->close();
-  ASSERT_EQ(log.entries.size(), 2u);
-  EXPECT_EQ(log.entries[0].kind, MessageLog::Kind::Confirmation);
-  EXPECT_EQ(log.entries[1].text, kSaveNotAvailable);
-  EXPECT_FALSE(window->isVisible());
-}
-
 // ---- the menus ------------------------------------------------------------------------------
 
 // "name=caption" per item, "-" per separator, "name>" for a submenu.
