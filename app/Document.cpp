@@ -62,7 +62,11 @@ TCalculatorDocument loadDocumentFile(const QString& fullPath) {
   try {
     const std::vector<ScheduleRow>& rows = document.schedule;
     BuildAnnualRows(static_cast<int>(rows.size()),
-                    [&rows](int col, int row) { return rows[static_cast<size_t>(row - 1)][static_cast<size_t>(col)]; });
+                    [&rows](int col, int row) {
+                      // Cells of rows the grid will not have read as empty, as the grid's do.
+                      if (row < 1 || row > static_cast<int>(rows.size()) || col < 0 || col > 7) return std::string();
+                      return rows[static_cast<size_t>(row - 1)][static_cast<size_t>(col)];
+                    });
   } catch (const std::exception& e) {
     throw EDocumentError(std::string("the schedule cannot be read: ") + e.what());
   }
@@ -184,7 +188,7 @@ bool TfrmMain::OpenDocumentFile(const QString& fullPath) {
       opened = true;
     }
     setWindowTitle(kAppTitle + " - " + info.fileName());
-    if (amortization_->MonthlyGridShown()) {
+    if (amortization_->grdAmortization()->isVisible()) {  // on show: the page current, the monthly view
       try {
         amortization_->CalcAmortization();
       } catch (...) {

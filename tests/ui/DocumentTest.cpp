@@ -109,11 +109,21 @@ TEST_F(Document, PaymentShownAs786_70IsWrittenAs786_7AndReadBackAs786_70) {
 }
 
 TEST_F(Document, NoScheduleMakes223LinesAndOpensToTheHeadingRowOnly) {
-  saveAs(path("zero.dmw"));
+  saveAs(path("zero.dmw"));  // on the welcome page: no schedule was built
+
   EXPECT_EQ(fileLines(path("zero.dmw")).size(), 223u);
   open(path("zero.dmw"));
   EXPECT_EQ(window->Amortization()->grdAmortization()->RowCount(), 1);
   EXPECT_EQ(window->Amortization()->grdAmortization()->Cell(0, 0), "PMT");
+}
+
+TEST_F(Document, OpeningOnTheSchedulePageRecomputesTheSchedule) {
+  samplesWithSchedule();
+  TCalculatorDocument document = window->GatherDocument();
+  document.SetInteger("edtNumPmts", 12);  // the rows of the file are those of 360 payments
+  writeFile(path("twelve.dmw"), QByteArray::fromStdString(WriteDocument(document)));
+  open(path("twelve.dmw"));
+  EXPECT_EQ(window->Amortization()->grdAmortization()->RowCount(), 13);
 }
 
 TEST_F(Document, SeventyPaymentsMake293LinesAndA71RowGrid) {
@@ -194,6 +204,7 @@ TEST_F(Document, CloseResetsOnlyTheCaption) {
   EXPECT_EQ(window->windowTitle(), kAppTitle);
   EXPECT_EQ(window->CurrentFileName(), QFileInfo(path("c.dmw")).absoluteFilePath());
   EXPECT_EQ(window->GatherDocument().Real("edtMortAmt"), 100000);
+  window->ShowPageByKey("Menu");
   window->ResetAllToZero();
   save();
   EXPECT_EQ(fileLines(path("c.dmw")).size(), 223u) << "Save still writes the closed document";
