@@ -1,0 +1,168 @@
+// The reset commands of every calculator: the flag DefaultValueSet, the two
+// all-calculator resets and what they leave on each page, and that a page's stored
+// sample results are what its own calculation gives.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPushButton>
+#include <functional>
+
+#include "app/Main.h"
+#include "calculators/AmortizationPage.h"
+#include "calculators/QuickCalcPage.h"
+#include "calculators/TabulonPage.h"
+#include "document/CalculatorDocument.h"
+#include "tests/ui/UiFixture.h"
+#include "widgets/Mneyedit.h"
+#include "widgets/PictureField.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/TextGrid.h"
+
+namespace zeb {
+namespace {
+
+class Resets : public test::MainWindowTest {
+protected:
+  void command(const char* name) { window->Action(name)->trigger(); }
+  TCalculatorDocument shown() const { return window->GatherDocument(); }
+};
+
+// ---- the flag -------------------------------------------------------------------------------------
+
+struct FlagCase {
+  const char* name;
+  const char* command;
+  int before;
+  int after;
+};
+
+TEST_F(Resets, EachCommandLeavesTheFlagAsItSays) {
+  const FlagCase cases[] = {
+      {"this_zero_from_samples", "mnuResetThisZero", 1, 0},
+      {"all_zero_from_samples", "mnuResetAllZero", 1, 0},
+      {"this_samples_from_zero", "mnuResetSamples", 0, 1},
+      {"all_samples_keeps_zero", "mnuResetAllSamples", 0, 0},
+      {"all_samples_keeps_samples", "mnuResetAllSamples", 1, 1},
+  };
+  window->ShowPageByKey("QC");
+  for (const FlagCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    window->SetDefaultValueSet(c.before);
+    command(c.command);
+    EXPECT_EQ(window->DefaultValueSet(), c.after);
+    EXPECT_EQ(shown().Integer("DefaultValueSet"), c.after);
+  }
+}
+
+TEST_F(Resets, StartUpLeavesEveryCalculatorAtZeroWithTheFlagZero) {
+  EXPECT_EQ(window->DefaultValueSet(), 0);
+  const TCalculatorDocument atStart = shown();
+  window->ResetAllToSamples();
+  EXPECT_NE(shown(), atStart);
+  window->ResetAllToZero();
+  EXPECT_EQ(shown(), atStart) << "the zero reset puts back every value of the start";
+  for (const char* name : {"Loan", "Interest", "Payment", "Federal", "State", "Downpayment"})
+    EXPECT_EQ(atStart.Real(name), 0) << name;
+  EXPECT_EQ(atStart.Integer("Term"), 0);
+}
+
+// ---- sample values ----------------------------------------------------------------------------------
+
+struct SampleCase {
+  const char* field;
+  DocumentValue value;
+};
+
+TEST_F(Resets, AllSamplesWritesEachPagesStoredExample) {
+  window->ResetAllToSamples();
+  const TCalculatorDocument document = shown();
+  const SampleCase cases[] = {
+      {"edtLA", 100000.0},          {"edtIR", 8.75},          {"edtPMT", 786.7},
+      {"edtN", std::int32_t{360}},  {"edtMPISalesPrice", 125000.0},
+      {"edtMPIDownPaymentSum", 25000.0}, {"edtMPIDownPaymentPercent", 20.0},
+      {"edtMPILoanAmount", 100000.0}, {"edtMPIInterestRate", 8.75},
+      {"edtMPITermInMonths", std::int32_t{360}}, {"edtMPIPayment", 786.7},
+      {"edtLoan", 100000.0},        {"edtInterest", 8.75},    {"edtTerm", std::int32_t{360}},
+      {"edtPayment", 786.7},        {"rgCalculate", std::int32_t{0}},
+      {"edtMortAmt", 100000.0},     {"edtIRate", 8.75},       {"edtNumPmts", std::int32_t{360}},
+      {"edtAmortPayment", 786.7},
+  };
+  for (const SampleCase& c : cases) {
+    SCOPED_TRACE(c.field);
+    EXPECT_EQ(document.values[static_cast<size_t>(*DocumentLineIndex(c.field))], c.value);
+  }
+}
+
+// The stored results are what each page's own calculation gives: recalculating right
+// after the page's sample reset changes nothing on show.
+struct RecalculateCase {
+  const char* key;
+  std::function<void(TfrmMain&)> recalculate;
+};
+
+TEST_F(Resets, RecalculatingRightAfterASampleResetChangesNothing) {
+  const RecalculateCase cases[] = {
+      {"QC", [](TfrmMain& w) { w.QuickCalc()->CalcMPI(w.findChild<QWidget*>("edtMPISalesPrice")); }},
+      {"TB", [](TfrmMain& w) { w.Tabulon()->ChooseTabulonCalculator(); }},
+      {"Amort", [](TfrmMain& w) { w.Amortization()->CalcAmortization(); }},
+  };
+  for (const RecalculateCase& c : cases) {
+    SCOPED_TRACE(c.key);
+    window->ShowPageByKey(c.key);
+    command("mnuResetSamples");
+    const TCalculatorDocument before = shown();
+    c.recalculate(*window);
+    EXPECT_EQ(shown(), before);
+    EXPECT_TRUE(log.entries.empty());
+  }
+}
+
+// ---- what the all-calculator resets leave --------------------------------------------------------
+
+TEST_F(Resets, AllZeroKeepsTheQuickCalculatorsTargetTheOtherCommandsPutItBack) {
+  window->ShowPageByKey("QC");
+  auto* calculate = find<QPushButton>("btnCalcQuickCalc");
+  const auto chooseTarget = [this] { window->QuickCalc()->btnCalcPMTClick(); };
+
+  chooseTarget();
+  ASSERT_TRUE(calculate->isEnabled());
+  command("mnuResetAllZero");
+  EXPECT_TRUE(calculate->isEnabled()) << "all-zero keeps the target";
+  EXPECT_NE(window->QuickCalc()->QuickCalcTarget(), QuickCalcPage::Target::None);
+
+  for (const char* other : {"mnuResetThisZero", "mnuResetSamples", "mnuResetAllSamples"}) {
+    SCOPED_TRACE(other);
+    chooseTarget();
+    command(other);
+    EXPECT_FALSE(calculate->isEnabled());
+    EXPECT_TRUE(find<QWidget>("edtPMT")->isEnabled());
+  }
+}
+
+TEST_F(Resets, AllZeroOnTheTabulonPageRefillsItsGrid) {
+  window->ShowPageByKey("TB");
+  window->ResetAllToSamples();
+  window->ResetAllToZero();
+  EXPECT_EQ(window->Tabulon()->rgCalculate()->ItemIndex(), 0);
+  EXPECT_FALSE(window->Tabulon()->grdTB()->Cell(1, 1).isEmpty());
+  EXPECT_TRUE(log.entries.empty());
+}
+
+TEST_F(Resets, ResettingTheSchedulePageDropsEveryPrepayment) {
+  window->ShowPageByKey("Amort");
+  command("mnuResetSamples");
+  TTextGrid* grid = window->Amortization()->grdAmortization();
+  grid->SetCell(6, 3, "$5,000.00");
+  window->Amortization()->CalcAmortization();
+  ASSERT_TRUE(window->Amortization()->PrepaymentText().contains("5,000.00"));
+  for (const char* reset : {"mnuResetSamples", "mnuResetAllSamples", "mnuResetAllZero"}) {
+    SCOPED_TRACE(reset);
+    grid->SetCell(6, 3, "$5,000.00");
+    window->Amortization()->CalcAmortization();
+    command(reset);
+    EXPECT_FALSE(window->Amortization()->PrepaymentText().contains("5,000.00"));
+  }
+}
+
+}  // namespace
+}  // namespace zeb
