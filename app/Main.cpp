@@ -328,7 +328,15 @@ void TfrmMain::ResetAllToZero() {
   settingsPayment_ = 0;
   ZeroGeneralValues(settings_);
   amortization_->SetStoredStart(1, 2000);
+  // The Quick Calculators keep their target: no closing steps.
   quickCalc_->WriteValues(false);
+  ratesOfReturn_->WriteValues(false);
+  ratesOfReturn_->ClosingSteps();
+  futureValues_->WriteValues(false);
+  futureValues_->ClosingSteps();
+  // Net present values, loan comparisons, refinancing: no focus change.
+  netPresentValues_->WriteValues(false);
+  // Tabulon: the inputs only; its grid is filled at the end when it is on show.
   tabulon_->SetZeroInputs();
   amortization_->ResetAmortization();
   if (CurrentPageKey() == "TB") tabulon_->ChooseTabulonCalculator();
@@ -337,6 +345,10 @@ void TfrmMain::ResetAllToZero() {
 void TfrmMain::ResetAllToSamples() {
   quickCalc_->WriteValues(true);
   quickCalc_->ClosingSteps(CurrentPageKey() == "QC");
+  // Rates of return, future values: no focus change.
+  ratesOfReturn_->WriteValues(true);
+  futureValues_->WriteValues(true);
+  netPresentValues_->WriteValues(true);
   tabulon_->ApplySampleValues();
   // The Amortization reset reads the flag; the sample set applies here whatever it is.
   const int saved = defaultValueSet_;

@@ -9,7 +9,10 @@
 
 #include "app/Main.h"
 #include "calculators/AmortizationPage.h"
+#include "calculators/FutureValuesPage.h"
+#include "calculators/NetPresentValuesPage.h"
 #include "calculators/QuickCalcPage.h"
+#include "calculators/RatesOfReturnPage.h"
 #include "calculators/TabulonPage.h"
 #include "document/CalculatorDocument.h"
 #include "tests/ui/UiFixture.h"
@@ -86,6 +89,14 @@ TEST_F(Resets, AllSamplesWritesEachPagesStoredExample) {
       {"edtPayment", 786.7},        {"rgCalculate", std::int32_t{0}},
       {"edtMortAmt", 100000.0},     {"edtIRate", 8.75},       {"edtNumPmts", std::int32_t{360}},
       {"edtAmortPayment", 786.7},
+      {"edtFVp1", 10000.0},         {"cbCompounding1", std::string("Monthly")},
+      {"edtFVpmt1", 100.0},         {"edtFVir1", 8.75},       {"edtFVn1", std::string("12")},
+      {"edtFV1", 12160.27},         {"edtFVn5", 60.0},        {"edtFV5", 22956.86},
+      {"edtRORBV1", 2500.0},        {"edtROREV1", 2600.0},    {"edtRORDV1", 0.0},
+      {"edtROR1", 4.0},             {"edtRORDV5", 100.0},     {"edtROR5", 11.0},
+      {"edtDCFYear1", 9000.0},      {"edtDCFYear3", -3000.0}, {"edtDCFYear9", 137580.0},
+      {"edtDCFYear10", 0.0},        {"edtDiscountRate1", 5.0}, {"edtDiscountRate5", 9.0},
+      {"edtNPV1", 129493.05},       {"edtNPV5", 97037.33},
   };
   for (const SampleCase& c : cases) {
     SCOPED_TRACE(c.field);
@@ -105,6 +116,9 @@ TEST_F(Resets, RecalculatingRightAfterASampleResetChangesNothing) {
       {"QC", [](TfrmMain& w) { w.QuickCalc()->CalcMPI(w.findChild<QWidget*>("edtMPISalesPrice")); }},
       {"TB", [](TfrmMain& w) { w.Tabulon()->ChooseTabulonCalculator(); }},
       {"Amort", [](TfrmMain& w) { w.Amortization()->CalcAmortization(); }},
+      {"FV", [](TfrmMain& w) { w.FutureValues()->CalcFV(nullptr); }},
+      {"ROR", [](TfrmMain& w) { w.RatesOfReturn()->CalcROR(nullptr); }},
+      {"DCF", [](TfrmMain& w) { w.NetPresentValues()->CalcDCF(nullptr); }},
   };
   for (const RecalculateCase& c : cases) {
     SCOPED_TRACE(c.key);
