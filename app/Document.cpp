@@ -213,28 +213,23 @@ void TfrmMain::SaveDocumentTo(const QString& fileName) {
 }
 
 void TfrmMain::btnSaveClick() {
-  if (!currentFileName_.isEmpty()) {
-    SaveDocumentTo(currentFileName_);
-  } else {
-    const QString chosen = ChooseDocumentToSave(this);
-    if (!chosen.isEmpty()) {
-      SaveDocumentTo(chosen);
-      currentFileName_ = chosen;
-      setWindowTitle(kAppTitle + " - " + QFileInfo(chosen).fileName());
-    }
-  }
+  if (!currentFileName_.isEmpty()) SaveDocumentTo(currentFileName_);
+  else saveUnderChosenName();
   update();
 }
 
 void TfrmMain::mnuFileSaveAsClick() {
-  const QString chosen = ChooseDocumentToSave(this);
-  if (!chosen.isEmpty()) {
-    SaveDocumentTo(chosen);
-    currentFileName_ = chosen;
-    setWindowTitle(kAppTitle + " - " + QFileInfo(chosen).fileName());
-  }
+  saveUnderChosenName();
   update();
   amortization_->CreatePrepaymentList();
+}
+
+void TfrmMain::saveUnderChosenName() {
+  const QString chosen = ChooseDocumentToSave(this);
+  if (chosen.isEmpty()) return;
+  SaveDocumentTo(chosen);
+  currentFileName_ = chosen;
+  setWindowTitle(kAppTitle + " - " + QFileInfo(chosen).fileName());
 }
 
 }  // namespace zeb

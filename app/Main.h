@@ -259,6 +259,8 @@ private:
   QAction* addItem(QMenu* menu, const char* name, const QString& caption, void (TfrmMain::*handler)());
   void addPageItems(QMenu* menu, int which);
   void enterPageExtras(const TPageInfo& page);
+  // The save dialog; the chosen file is written and becomes the current document.
+  void saveUnderChosenName();
   void focusField(const QString& key, const char* name);
   HelpViewer& ensureHelp();
   QWidget* addPage(const QString& key, QWidget* content);
