@@ -20,6 +20,7 @@
 #include "app/Main.h"
 #include "calculators/Amortization.h"
 #include "calculators/AmortizationPage.h"
+#include "calculators/CapRatePage.h"
 #include "calculators/TabulonPage.h"
 #include "document/CalculatorDocument.h"
 #include "widgets/Guarded.h"
@@ -156,6 +157,7 @@ void TfrmMain::ApplyDocument(const TCalculatorDocument& document) {
 
   const QString key = CurrentPageKey();
   if (key == "TB") run([this] { tabulon_->ChooseTabulonCalculator(); });
+  if (key == "pgCapRate") run([this] { capRate_->CalcCapRate(); });
   if (firstError) std::rethrow_exception(firstError);
 }
 

@@ -334,10 +334,16 @@ void TfrmMain::ResetAllToZero() {
   ratesOfReturn_->ClosingSteps();
   futureValues_->WriteValues(false);
   futureValues_->ClosingSteps();
+  depreciation_->WriteValues(false);
+  depreciation_->ClosingSteps();
   // Net present values, loan comparisons, refinancing: no focus change.
   netPresentValues_->WriteValues(false);
+  loanComparisons_->WriteValues(false);
+  refinancing_->WriteValues(false);
   // Tabulon: the inputs only; its grid is filled at the end when it is on show.
   tabulon_->SetZeroInputs();
+  // Capitalization rate: the values without CalcCapRate.
+  capRate_->WriteValues(false);
   amortization_->ResetAmortization();
   if (CurrentPageKey() == "TB") tabulon_->ChooseTabulonCalculator();
 }
@@ -345,9 +351,18 @@ void TfrmMain::ResetAllToZero() {
 void TfrmMain::ResetAllToSamples() {
   quickCalc_->WriteValues(true);
   quickCalc_->ClosingSteps(CurrentPageKey() == "QC");
+  loanComparisons_->WriteValues(true);
+  loanComparisons_->ClosingSteps();
   // Rates of return, future values: no focus change.
   ratesOfReturn_->WriteValues(true);
   futureValues_->WriteValues(true);
+  // Capitalization rate: its sample values are its zeros, without CalcCapRate.
+  capRate_->WriteValues(true);
+  // Depreciation: with a page not on show its grid keeps its old texts.
+  depreciation_->WriteValues(true);
+  depreciation_->ClosingSteps();
+  refinancing_->WriteValues(true);
+  refinancing_->ClosingSteps();
   netPresentValues_->WriteValues(true);
   tabulon_->ApplySampleValues();
   // The Amortization reset reads the flag; the sample set applies here whatever it is.

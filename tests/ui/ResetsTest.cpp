@@ -4,15 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <functional>
 
 #include "app/Main.h"
 #include "calculators/AmortizationPage.h"
+#include "calculators/CapRatePage.h"
+#include "calculators/DepreciationPage.h"
 #include "calculators/FutureValuesPage.h"
+#include "calculators/LoanComparisonPage.h"
 #include "calculators/NetPresentValuesPage.h"
 #include "calculators/QuickCalcPage.h"
 #include "calculators/RatesOfReturnPage.h"
+#include "calculators/RefinancingPage.h"
 #include "calculators/TabulonPage.h"
 #include "document/CalculatorDocument.h"
 #include "tests/ui/UiFixture.h"
@@ -97,6 +102,20 @@ TEST_F(Resets, AllSamplesWritesEachPagesStoredExample) {
       {"edtDCFYear1", 9000.0},      {"edtDCFYear3", -3000.0}, {"edtDCFYear9", 137580.0},
       {"edtDCFYear10", 0.0},        {"edtDiscountRate1", 5.0}, {"edtDiscountRate5", 9.0},
       {"edtNPV1", 129493.05},       {"edtNPV5", 97037.33},
+      {"edtLCLoan1", 100000.0},     {"edtLCPayment1", 786.7}, {"edtLCTotalPaid1", 283212.15},
+      {"edtLCTerm2", std::int32_t{240}}, {"edtLCPoints2", 1.0}, {"edtLCPointsCost2", 1000.0},
+      {"edtLCLoan6", 95000.0},      {"edtLCPayment6", 839.53}, {"edtLCLoanCost6", 106486.04},
+      {"edtOldLoan", 100000.0},     {"edtOldTerm", std::int32_t{360}},
+      {"edtOldPaymentsRemaining", std::int32_t{360}}, {"edtNewTerm", std::int32_t{240}},
+      {"edtNewInterestRate", 7.25}, {"edtMonthsUntilSell", std::int32_t{240}},
+      {"edtNewPayment", 790.38},    {"edtPaymentSaved", -3.68}, {"edtTotalPaymentSaved", -882.14},
+      {"edtOldEquity", 37228.05},   {"edtEquitySavings", 62771.95}, {"edtTotalSaved", 61889.81},
+      {"edtOriginalCost", 100000.0}, {"edtSalvageValue", 92500.0},
+      {"edtDepreciationPeriod", std::int32_t{10}}, {"edtTotalDepreciated", 7500.0},
+      {"rgDepreciationMethod", std::int32_t{0}},
+      // The capitalization page's samples are its zeros.
+      {"edtCRNetOperatingIncome1", 0.0}, {"edtCRValue5", 0.0}, {"edtCRCapitalizationRate3", 0.0},
+      {"rgCapRateSolveFor", std::int32_t{2}},
   };
   for (const SampleCase& c : cases) {
     SCOPED_TRACE(c.field);
@@ -119,6 +138,10 @@ TEST_F(Resets, RecalculatingRightAfterASampleResetChangesNothing) {
       {"FV", [](TfrmMain& w) { w.FutureValues()->CalcFV(nullptr); }},
       {"ROR", [](TfrmMain& w) { w.RatesOfReturn()->CalcROR(nullptr); }},
       {"DCF", [](TfrmMain& w) { w.NetPresentValues()->CalcDCF(nullptr); }},
+      {"LC", [](TfrmMain& w) { w.LoanComparisons()->CalcLC(); }},
+      {"RC", [](TfrmMain& w) { w.Refinancing()->CalcRefi(); }},
+      {"Depreciation", [](TfrmMain& w) { w.Depreciation()->CalcDepreciation(); }},
+      {"pgCapRate", [](TfrmMain& w) { w.CapRate()->CalcCapRate(); }},
   };
   for (const RecalculateCase& c : cases) {
     SCOPED_TRACE(c.key);
@@ -175,6 +198,73 @@ TEST_F(Resets, ResettingTheSchedulePageDropsEveryPrepayment) {
     window->Amortization()->CalcAmortization();
     command(reset);
     EXPECT_FALSE(window->Amortization()->PrepaymentText().contains("5,000.00"));
+  }
+}
+
+TEST_F(Resets, SamplesForAllLeaveTheDepreciationGridsOldTextsZeroEmptiesThem) {
+  window->ShowPageByKey("Depreciation");
+  command("mnuResetSamples");
+  TTextGrid* grid = window->Depreciation()->grdDepreciation();
+  const QString firstYear = grid->Cell(1, 0).isEmpty() ? grid->Cell(1, 1) : grid->Cell(1, 0);
+  ASSERT_FALSE(firstYear.isEmpty());
+  window->ShowPageByKey("Menu");
+  command("mnuResetAllSamples");
+  EXPECT_EQ(grid->RowCount(), 10);
+  EXPECT_EQ(grid->Cell(1, 0).isEmpty() ? grid->Cell(1, 1) : grid->Cell(1, 0), firstYear);
+  command("mnuResetAllZero");
+  EXPECT_EQ(grid->RowCount(), 10);
+  for (int r = 0; r < grid->RowCount(); ++r)
+    for (int c = 0; c < grid->ColCount(); ++c) EXPECT_TRUE(grid->Cell(c, r).isEmpty()) << c << "," << r;
+}
+
+TEST_F(Resets, ZeroForTheRefinancingPageLeavesTheItemisedFees) {
+  window->ShowPageByKey("RC");
+  command("mnuResetSamples");
+  auto* fee = find<TMoneyEdit>("edtAppraisalFee");
+  fee->SetTextAsFloat(350);
+  find<TMoneyEdit>("edtRefiClosingCosts")->SetTextAsFloat(350);
+  command("mnuResetThisZero");
+  EXPECT_EQ(shown().Real("edtRefiClosingCosts"), 0);
+  EXPECT_EQ(shown().Real("edtAppraisalFee"), 350);
+}
+
+// Where the focus goes: the one-page closing steps run in the all-calculator resets only
+// where they say so.
+struct FocusCase {
+  const char* key;
+  const char* startField;  // focused before the reset
+  const char* afterZero;   // nullptr: the focus stays on startField
+  const char* afterSamples;
+};
+
+TEST_F(Resets, AllCalculatorResetsMoveTheFocusOnlyWhereTheySay) {
+  const FocusCase cases[] = {
+      {"QC", "edtMPIInterestRate", nullptr, "nbkQuickCalc"},
+      {"ROR", "edtROREV2", "edtRORBV1", nullptr},
+      {"FV", "edtFVpmt2", "edtFVp1", nullptr},
+      {"DCF", "edtDCFYear5", nullptr, nullptr},
+      {"LC", "edtLCInterest3", nullptr, "edtLCLoan1"},
+      {"RC", "edtNewLoan", nullptr, "edtOldLoan"},
+      {"Depreciation", "edtSalvageValue", "edtOriginalCost", "edtOriginalCost"},
+      {"TB", "edtInterest", nullptr, "edtLoan"},
+      {"Amort", "edtIRate", "edtMortAmt", "edtMortAmt"},
+      {"pgCapRate", "edtCRValue3", nullptr, nullptr},
+  };
+  for (const FocusCase& c : cases) {
+    for (const bool samples : {false, true}) {
+      SCOPED_TRACE(std::string(c.key) + (samples ? " samples" : " zero"));
+      window->ShowPageByKey(c.key);
+      find<QWidget>(c.startField)->setFocus();
+      QApplication::processEvents();
+      ASSERT_EQ(QApplication::focusWidget()->objectName(), c.startField);
+      command(samples ? "mnuResetAllSamples" : "mnuResetAllZero");
+      QApplication::processEvents();
+      const char* expected = samples ? c.afterSamples : c.afterZero;
+      QWidget* target = find<QWidget>(expected ? expected : c.startField);
+      QWidget* focus = QApplication::focusWidget();
+      EXPECT_TRUE(focus == target || target->isAncestorOf(focus))  // a notebook's focus is its tab bar
+          << "focus on " << focus->objectName().toStdString();
+    }
   }
 }
 
