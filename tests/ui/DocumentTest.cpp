@@ -160,6 +160,20 @@ TEST_F(Document, ChoicesAreSetAsAUsersChoiceAndHiddenGroupsKeepTheirs) {
   EXPECT_FALSE(tb->grdTB()->Cell(1, 1).isEmpty()) << "the grid was recomputed";
 }
 
+TEST_F(Document, OpeningOnTheCapitalizationPageSolvesAsTheFileChose) {
+  window->ShowPageByKey("pgCapRate");
+  TCalculatorDocument document = window->GatherDocument();
+  document.SetReal("edtCRValue1", 2000000);
+  document.SetReal("edtCRCapitalizationRate1", 8.5);
+  document.SetReal("edtCRNetOperatingIncome1", 1);  // a stale result: recomputed on opening
+  document.SetInteger("rgCapRateSolveFor", 0);      // solve for the income
+  writeFile(path("cap.dmw"), QByteArray::fromStdString(WriteDocument(document)));
+  open(path("cap.dmw"));
+  EXPECT_TRUE(log.entries.empty());
+  EXPECT_EQ(window->GatherDocument().Integer("rgCapRateSolveFor"), 0);
+  EXPECT_EQ(window->GatherDocument().Real("edtCRNetOperatingIncome1"), 170000);
+}
+
 // ---- the current document and the caption -------------------------------------------------------
 
 TEST_F(Document, SaveWithoutADocumentAsksForANameThenWritesThereWithoutAsking) {
