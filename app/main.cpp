@@ -44,9 +44,10 @@ int main(int argc, char** argv) {
   splash->show();
   splash->repaint();
 
-  // 2. The application title.
+  // 2. The application title (kAppTitle) is what the message boxes and the main window
+  // show. It is not made the toolkit's display name: the desktop would append that to
+  // every caption ("... - loans.dmw — ZEB ...").
   QApplication::setApplicationName("zebcalc");
-  QApplication::setApplicationDisplayName(zeb::kAppTitle);
 
   // 3. The single-instance check, then the main window.
   // (Tests give the lock a name of their own so that a running copy cannot disturb them.)

@@ -1,5 +1,7 @@
 #include "widgets/Messages.h"
 
+#include "app/AppInfo.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -46,7 +48,7 @@ void ShowInformation(const QString& text) {
     g_recorder->entries.push_back({MessageLog::Kind::Information, text});
     return;
   }
-  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), MessageDisplayText(text),
+  QMessageBox box(QMessageBox::Information, kAppTitle, MessageDisplayText(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
@@ -57,7 +59,7 @@ bool AskYesNo(const QString& text) {
     g_recorder->entries.push_back({MessageLog::Kind::Confirmation, text});
     return g_recorder->confirmAnswer;
   }
-  QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), MessageDisplayText(text),
+  QMessageBox box(QMessageBox::Question, kAppTitle, MessageDisplayText(text),
                   QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   return box.exec() == QMessageBox::Yes;
 }

@@ -314,7 +314,6 @@ TEST_F(Document, AFailedSaveKeepsThePreviousFileTheCaptionAndTheDocument) {
 }
 
 TEST_F(Document, ClosingWhenTheSaveFailsKeepsTheWindowOpen) {
-  saveAs(path("gone/../f.dmw"));
   window->SetCurrentFileName(path("no/such/folder/f.dmw"));
   log.confirmAnswer = true;
   window->close();
