@@ -235,6 +235,20 @@ TEST_F(Document, ANameThatDoesNotExistChangesOnlyTheCaption) {
   EXPECT_EQ(window->GatherDocument(), before);
 }
 
+TEST_F(Document, OpeningANamedFileTellsWhetherItIsNowCurrent) {
+  saveAs(path("named.dmw"));
+  window->SetCurrentFileName(QString());
+  writeFile(path("broken.dmw"), "1\r\n");
+  EXPECT_FALSE(window->OpenDocumentFile(path("absent.dmw")));
+  EXPECT_EQ(window->windowTitle(), caption("absent.dmw"));
+  EXPECT_FALSE(window->OpenDocumentFile(path("broken.dmw")));
+  EXPECT_EQ(log.informationTexts(), QStringList{kUnidentified});
+  EXPECT_TRUE(window->CurrentFileName().isEmpty());
+  EXPECT_TRUE(window->OpenDocumentFile(path("named.dmw")));
+  EXPECT_EQ(window->CurrentFileName(), QFileInfo(path("named.dmw")).absoluteFilePath());
+  EXPECT_EQ(window->windowTitle(), caption("named.dmw"));
+}
+
 TEST_F(Document, CancelledOpenStillResetsTheCaption) {
   saveAs(path("d.dmw"));
   window->Action("MnuFileOpen")->trigger();  // no answer: cancelled
