@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/Application.h"
 #include "app/Main.h"
+#include "bench/UiBenchApp.h"
 #include "calculators/AmortizationPage.h"
 #include "widgets/Messages.h"
 #include "widgets/Mneyedit.h"
@@ -26,14 +26,6 @@
 namespace zeb {
 namespace {
 
-void ensureApplication() {
-  static int argc = 1;
-  static char name[] = "bench_ui";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!QCoreApplication::instance()) new TApplication(argc, argv);
-}
-
 struct LongScheduleWindow {
   MessageLog log;
   MessageRecorder recorder{log};
@@ -41,7 +33,7 @@ struct LongScheduleWindow {
   std::unique_ptr<TfrmMain> window;
 
   LongScheduleWindow() {
-    ensureApplication();
+    BenchApplication();
     window = std::make_unique<TfrmMain>();
     window->show();
     window->ShowPageByKey("Amort");
