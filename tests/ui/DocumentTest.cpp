@@ -249,6 +249,22 @@ TEST_F(Document, OpeningANamedFileTellsWhetherItIsNowCurrent) {
   EXPECT_EQ(window->windowTitle(), caption("named.dmw"));
 }
 
+TEST_F(Document, ADocumentFromTheCommandLineOpensOrSaysItCannot) {
+  samplesWithSchedule();
+  saveAs(path("shell.dmw"));
+  window->ShowPageByKey("Menu");
+  window->ResetAllToZero();
+  const TCalculatorDocument zero = window->GatherDocument();
+  window->OpenDocumentFromShell(path("nowhere.dmw"));
+  EXPECT_EQ(log.informationTexts(), QStringList{kUnidentified});
+  EXPECT_EQ(window->GatherDocument(), zero);
+  log.entries.clear();
+  window->OpenDocumentFromShell(path("shell.dmw"));
+  EXPECT_TRUE(log.entries.empty());
+  EXPECT_EQ(window->GatherDocument().Real("edtMortAmt"), 100000);
+  EXPECT_EQ(window->windowTitle(), caption("shell.dmw"));
+}
+
 TEST_F(Document, CancelledOpenStillResetsTheCaption) {
   saveAs(path("d.dmw"));
   window->Action("MnuFileOpen")->trigger();  // no answer: cancelled
