@@ -30,7 +30,6 @@
 #include "calculators/NetPresentValuesPage.h"
 #include "calculators/LoanComparisonPage.h"
 #include "calculators/RefinancingPage.h"
-#include "calculators/UnavailablePage.h"
 #include "finance/Errors.h"
 #include "finance/Regional.h"
 #include "help/HelpViewer.h"

@@ -24,7 +24,6 @@
 #include "app/WelcomePage.h"
 #include "help/HelpViewer.h"
 #include "calculators/AmortizationPage.h"
-#include "calculators/UnavailablePage.h"
 #include "reports/ReportsQt.h"
 #include "tests/ui/UiFixture.h"
 #include "widgets/RotatedLabel.h"
@@ -245,18 +244,6 @@ TEST_F(Navigation, EnteringTabulonRefillsItsGridAndFocusesByWhatItSolves) {
     EXPECT_EQ(grid->Cell(3, 6), filled);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus);
-  }
-}
-
-TEST_F(Navigation, UnfinishedCalculatorsSayPlainlyTheyAreNotAvailable) {
-  for (const QString& key : kPageKeys) {
-    auto* page = qobject_cast<UnavailablePage*>(window->Page(key));
-    if (!page) continue;  // a calculator of its own
-    window->ShowPageByKey(key);
-    auto* text = page->findChild<QLabel*>("lblNotAvailable");
-    ASSERT_NE(text, nullptr) << key.toStdString();
-    EXPECT_TRUE(text->text().contains("not yet available")) << key.toStdString();
-    EXPECT_FALSE(page->findChildren<QLineEdit*>().size()) << "nothing on " << key.toStdString() << " takes input";
   }
 }
 
