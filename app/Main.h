@@ -23,6 +23,7 @@
 
 #include "calculators/PageHost.h"
 #include "document/Settings.h"
+#include "reports/Report.h"
 
 class QLabel;
 class QPushButton;
@@ -156,6 +157,21 @@ public:
   void PrintDepreciation();
   // The layout of the six single-page reports: the title band, then the footer.
   void BuildSinglePageReport(TPageBuilder& page);
+  // The datasets of the four data-driven reports, each standing for the rows of one grid,
+  // and their handlers (reports/ReportDatasetsQt.cpp): the end test and the values
+  // "Cell1".."CellN" of the record's grid row; another name is left unassigned.
+  TUserDataset frAmortMonthlyDataset;
+  TUserDataset frAmortAnnualDataset;
+  TUserDataset frTBLDataset;
+  TUserDataset frDepreciationDataset;
+  bool frAmortMonthlyDatasetCheckEOF() const;
+  void frAmortMonthlyGetValue(const std::string& name, std::string& value, bool& assigned);
+  bool frAmortAnnualDatasetCheckEOF() const;
+  void frAmortAnnualGetValue(const std::string& name, std::string& value, bool& assigned);
+  bool frTBLDatasetCheckEOF() const;
+  void frTBLGetValue(const std::string& name, std::string& value, bool& assigned);
+  bool frDepreciationDatasetCheckEOF() const;
+  void frDepreciationGetValue(const std::string& name, std::string& value, bool& assigned);
   // The one printer of the run: the print set-up's choice persists.
   QPrinter& Printer();
   // The report templates, loaded with the window; texts set on them stay until the next print.

@@ -46,7 +46,6 @@ struct ScheduleReport {
     window->findChild<TOvcPictureField*>("edtYear")->SetAsInteger(2000);
     window->Amortization()->CalcAmortization();
     report = &window->Reports().Get("frAmortMonthly");
-    BindReportToGrid(*report, window->Amortization()->grdAmortization());
     QApplication::processEvents();
   }
 };

@@ -359,7 +359,7 @@ TPageDescription BuildReport(TReport& report) {
   TPageDescription out;
   out.report = report.name;
   if (const TReportObject* title = report.LocateObject("lblReportTitle")) out.title = title->text;
-  report.RecNo = 0;
+  if (report.Dataset) report.Dataset->RecNo = 0;
   TPageBuilder page(report, out);
   if (report.OnManualBuild) {
     report.OnManualBuild(page);
@@ -367,11 +367,12 @@ TPageDescription BuildReport(TReport& report) {
   }
   page.EmitBand(TBandKind::ReportTitle);
   page.EmitBand(TBandKind::PageHeader);
-  if (const TBand* data = report.FindBand(TBandKind::MasterData); data && report.OnCheckEOF) {
-    while (!report.OnCheckEOF()) {
+  TUserDataset* dataset = report.Dataset;
+  if (const TBand* data = report.FindBand(TBandKind::MasterData); data && dataset && dataset->OnCheckEOF) {
+    while (!dataset->OnCheckEOF()) {
       if (!page.Fits(data->height)) page.NewPage();
       page.EmitBand(TBandKind::MasterData);
-      ++report.RecNo;
+      ++dataset->RecNo;
     }
   }
   page.EmitBand(TBandKind::PageFooter);

@@ -12,8 +12,8 @@
 //   - with OnManualBuild set, that handler places bands itself (TPageBuilder::EmitBand);
 //   - otherwise the title band goes at the top of page 1, the page header (if any)
 //     below it and at the top of every further page, then the data band once per
-//     record: RecNo starts at 0, OnCheckEOF says when the records end, "[Cell1]" in a
-//     data text asks OnGetValue("Cell1"); a band that would reach into the footer
+//     record of the report's dataset: its RecNo starts at 0, its OnCheckEOF says when
+//     the records end, "[Cell1]" in a data text asks OnGetValue("Cell1"); a band that would reach into the footer
 //     starts a new page. Every page gets the footer at its foot.
 // A left-aligned one-line text wider than its object runs on to the right while the
 // line is free (up to the first object to its right, at most the rules' right end,
@@ -22,6 +22,7 @@
 // reaches into a neighbour.
 // Example: the monthly schedule of 360 payments has 361 data records (the heading row
 // and 360 payments) and comes out as 9 pages of 41 or 45 rows.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -101,15 +102,23 @@ struct TPageDescription {
 
 class TPageBuilder;
 
+// The records a data band prints. The dataset holds no data: only the number of the
+// record being printed (0 when the data band starts, one more after each printed
+// record) and the end test the program answers; the program reads the record's values
+// from its own source through the report's OnGetValue.
+struct TUserDataset {
+  std::int32_t RecNo = 0;
+  std::function<bool()> OnCheckEOF;
+};
+
 class TReport {
 public:
   std::string name;
   int titleTop = 48;  // where the title band starts, below the sheet's top
   std::vector<TBand> bands;
 
-  // Data-driven reports: the record number, the end test and the value handler.
-  int RecNo = 0;
-  std::function<bool()> OnCheckEOF;
+  // Data-driven reports: the dataset (not owned) and the value handler.
+  TUserDataset* Dataset = nullptr;
   // Gives the text of a report variable; leaves `assigned` false for an unknown name.
   std::function<void(const std::string& name, std::string& value, bool& assigned)> OnGetValue;
   // Single-page reports: places the bands itself.

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 
 #include "app/AppInfo.h"
 #include "app/Sponsor.h"
@@ -13,7 +12,6 @@
 #include "widgets/NumCtrl.h"
 #include "widgets/PictureField.h"
 #include "widgets/RadioGroup.h"
-#include "widgets/TextGrid.h"
 
 namespace zeb {
 
@@ -60,24 +58,6 @@ void CommonHeaderStep(TReport& report, const std::string& title) {
   SetReportText(report, "lblHeader2", kSponsorSlogan.toStdString());
   SetReportText(report, "lblURL", kSponsorWebAddress.toStdString());
   SetReportText(report, "lblApplicationTitle", kAppTitle.toStdString());
-}
-
-void BindReportToGrid(TReport& report, const TTextGrid* grid) {
-  QPointer<const TTextGrid> source(grid);
-  const int columns = report.ColumnCount();
-  report.OnCheckEOF = [&report, source] { return !source || report.RecNo >= source->RowCount(); };
-  report.OnGetValue = [&report, source, columns](const std::string& name, std::string& value, bool& assigned) {
-    if (!source || name.size() < 5) return;
-    // "Cell1".."CellN", letter case ignored.
-    const std::string head = name.substr(0, 4);
-    if (QString::fromStdString(head).compare("Cell", Qt::CaseInsensitive) != 0) return;
-    const std::string digits = name.substr(4);
-    if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos) return;
-    const int n = std::stoi(digits);
-    if (n < 1 || n > columns) return;
-    value = source->CellUtf8(n - 1, report.RecNo);
-    assigned = true;
-  };
 }
 
 }  // namespace zeb

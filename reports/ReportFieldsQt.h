@@ -10,7 +10,6 @@ class QWidget;
 namespace zeb {
 
 class TReport;
-class TTextGrid;
 
 // The value of the named field read by the field's own rule (money, picture, whole
 // number or plain text field); nothing when the page has no such field.
@@ -30,9 +29,5 @@ void SetReportFieldText(TReport& report, const char* object, const QWidget* page
 // The common header: the title, the sponsor's two header lines, its address and the
 // program's title in the footer.
 void CommonHeaderStep(TReport& report, const std::string& title);
-
-// The data band prints the rows of `grid` (row 0 first), "Cell1".."CellN" being its
-// columns 0..N-1; with no grid there are no rows.
-void BindReportToGrid(TReport& report, const TTextGrid* grid);
 
 }  // namespace zeb

@@ -1,6 +1,7 @@
 // The print routines of the four schedule reports: the monthly and annual amortization
 // schedules, the Tabulon chart and the depreciation schedule. Each fills its template
-// from the page's fields and prints the page's grid row by row, as the grid shows it.
+// from the page's fields; its dataset (reports/ReportDatasetsQt.cpp) prints the page's
+// grid row by row, as the grid shows it.
 #include "app/Main.h"
 #include "calculators/TabulonPage.h"
 #include "help/HelpTopics.h"
@@ -33,15 +34,6 @@ void fillAmortization(TfrmMain& window, TReport& report, const std::string& titl
   SetReportFieldText(report, "lblPayment", page, "edtAmortPayment");
 }
 
-}  // namespace
-
-TReportSet& TfrmMain::Reports() {
-  if (!reports_) reports_ = std::make_unique<TReportSet>();
-  return *reports_;
-}
-
-namespace {
-
 TPreviewOptions previewOptions(TfrmMain& window, bool help, std::vector<std::string> csvHeader = {}) {
   TPreviewOptions options;
   options.csv = true;
@@ -60,14 +52,12 @@ TPreviewOptions previewOptions(TfrmMain& window, bool help, std::vector<std::str
 void TfrmMain::PrintAmortizationMonthly() {
   TReport& report = Reports().Get("frAmortMonthly");
   if (monthlyScheduleComputed(*this)) fillAmortization(*this, report, "Loan Amortization Schedule - Monthly");
-  BindReportToGrid(report, grid(*this, "Amort", "grdAmortization"));
   PreviewReport(report, previewOptions(*this, true), Printer(), this);
 }
 
 void TfrmMain::PrintAnnualAmortization() {
   TReport& report = Reports().Get("frAmortAnnual");
   if (monthlyScheduleComputed(*this)) fillAmortization(*this, report, "Loan Amortization Schedule - Annual");
-  BindReportToGrid(report, grid(*this, "Amort", "grdAnnualAmortization"));
   PreviewReport(report, previewOptions(*this, true), Printer(), this);
 }
 
@@ -115,7 +105,6 @@ void TfrmMain::PrintTBL() {
   }
   SetReportValue(report, "lblInterestPaid", page, "edtInterestPaid", ReportShortCurrency);
   SetReportValue(report, "lblTotalPaid", page, "edtTotalPaid", ReportShortCurrency);
-  BindReportToGrid(report, grid(*this, "TB", "grdTB"));
   PreviewReport(report, previewOptions(*this, false), Printer(), this);
 }
 
@@ -132,7 +121,6 @@ void TfrmMain::PrintDepreciation() {
   if (salvage) SetReportText(report, "lblSalvageValue", ReportShortCurrency(*salvage));
   if (period) SetReportText(report, "lblDepreciationPeriod", ReportPlainNumber(*period) + " years");
   SetReportText(report, "lblDepreciationMethod", method >= 0 && method < 3 ? kMethods[method] : "");
-  BindReportToGrid(report, grid(*this, "Depreciation", "grdDepreciation"));
   // The depreciation grid has no heading row: the table's header comes from the captions.
   PreviewReport(report,
                 previewOptions(*this, true, {"Year", "Beginning Book Value", "Annual Depreciation Expense",

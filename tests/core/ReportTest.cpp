@@ -39,15 +39,25 @@ const char* const kSchedule =
 
 std::string part(const std::string& name) { return kParts.at(name); }
 
-std::unique_ptr<TReport> schedule(int rows) {
-  auto report = ParseReportTemplate(kSchedule, part);
-  TReport* r = report.get();
+// A schedule over `rows` records and the dataset that counts them.
+struct Schedule {
+  std::unique_ptr<TUserDataset> records = std::make_unique<TUserDataset>();
+  std::unique_ptr<TReport> report;
+  TReport* operator->() const { return report.get(); }
+  TReport& operator*() const { return *report; }
+};
+
+Schedule schedule(int rows) {
+  Schedule s;
+  s.report = ParseReportTemplate(kSchedule, part);
+  TUserDataset* r = s.records.get();
   r->OnCheckEOF = [r, rows] { return r->RecNo >= rows; };
-  r->OnGetValue = [r](const std::string& name, std::string& value, bool& assigned) {
+  s.report->Dataset = r;
+  s.report->OnGetValue = [r](const std::string& name, std::string& value, bool& assigned) {
     if (name == "Cell1") value = std::to_string(r->RecNo), assigned = true;
     if (name == "Cell2") value = "($1,234.50)", assigned = true;
   };
-  return report;
+  return s;
 }
 
 int countItems(const TPageDescription& d, std::size_t page, std::string_view object) {
@@ -145,13 +155,13 @@ TEST(ReportLayout, RowsFlowOverPagesEachWithHeaderAndFooter) {
         EXPECT_TRUE(firsts[i]->boxed);
       }
     }
-    EXPECT_EQ(report->RecNo, c.rows);
+    EXPECT_EQ(report.records->RecNo, c.rows);
   }
 }
 
 TEST(ReportLayout, RecordNumberRestartsOnEveryBuildAndUnknownVariablesPrintEmpty) {
   auto report = schedule(3);
-  report->RecNo = 99;
+  report.records->RecNo = 99;
   EXPECT_EQ(BuildReport(*report).rows.size(), 3u);
   EXPECT_EQ(BuildReport(*report).rows.size(), 3u);
   report->OnGetValue = [](const std::string&, std::string&, bool&) {};  // knows no name
