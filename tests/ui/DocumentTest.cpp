@@ -2,6 +2,7 @@
 // the current document and the caption, damaged files and failed saves.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -92,6 +93,27 @@ TEST_F(Document, SampleValuesComeBackAfterAResetToZero) {
   EXPECT_EQ(window->Amortization()->grdAnnualAmortization()->RowCount(), annualRows);
   EXPECT_EQ(window->CurrentFileName(), QFileInfo(path("samples.dmw")).absoluteFilePath());
   EXPECT_EQ(window->windowTitle(), caption("samples.dmw"));
+}
+
+TEST_F(Document, PrepaymentsOfTheScheduleSurviveSaveAndOpen) {
+  samplesWithSchedule();
+  find<QAbstractButton>("btnAddExtra")->click();
+  find<QAbstractButton>("rbOnePmt")->click();
+  find<TOvcPictureField>("edtFromPmt")->SetAsInteger(3);
+  find<TMoneyEdit>("edtExtraAmount")->SetTextAsFloat(5000);
+  find<QAbstractButton>("btnRecalcExtra")->click();
+  const TTextGrid& grid = *window->Amortization()->grdAmortization();
+  ASSERT_EQ(grid.Cell(6, 3), "$5,000.00");
+  const QString lastBalance = grid.Cell(7, grid.RowCount() - 1);
+  saveAs(path("prepaid.dmw"));
+
+  window->ShowPageByKey("Menu");
+  window->ResetAllToZero();  // drops every prepayment
+  open(path("prepaid.dmw"));
+  window->ShowPageByKey("Amort");  // the schedule is built again from the opened inputs
+  EXPECT_TRUE(log.entries.empty());
+  EXPECT_EQ(grid.Cell(6, 3), "$5,000.00");
+  EXPECT_EQ(grid.Cell(7, grid.RowCount() - 1), lastBalance);
 }
 
 TEST_F(Document, PaymentShownAs786_70IsWrittenAs786_7AndReadBackAs786_70) {
