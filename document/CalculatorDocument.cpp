@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "calculators/Tbl.h"
 #include "finance/Errors.h"
 #include "finance/TextForms.h"
 
@@ -16,6 +17,7 @@ std::array<DocumentLine, kDocumentValueLines> buildLines() {
   v.reserve(kDocumentValueLines);
   const auto add = [&v](std::string name, K kind) { v.push_back({std::move(name), kind}); };
   const auto numbered = [&add](const char* stem, int k, K kind) { add(stem + std::to_string(k), kind); };
+  const auto choice = [&v](const char* name, int items) { v.push_back({name, K::Integer, items}); };
   // settings values of the main window
   add("DefaultValueSet", K::Integer);
   for (const char* name : {"Loan", "Interest"}) add(name, K::Real);
@@ -33,7 +35,7 @@ std::array<DocumentLine, kDocumentValueLines> buildLines() {
   // Capitalization Rate
   for (const char* stem : {"edtCRNetOperatingIncome", "edtCRValue", "edtCRCapitalizationRate"})
     for (int k = 1; k <= 5; ++k) numbered(stem, k, K::Real);
-  add("rgCapRateSolveFor", K::Integer);
+  choice("rgCapRateSolveFor", 3);
   // Refinancing
   add("edtOldLoan", K::Real);
   add("edtOldTerm", K::Integer);
@@ -56,7 +58,10 @@ std::array<DocumentLine, kDocumentValueLines> buildLines() {
   add("edtInterest", K::Real);
   add("edtTerm", K::Integer);
   add("edtPayment", K::Real);
-  for (const char* name : {"rgCalculate", "rgLoan", "rgPayments", "rgInterest"}) add(name, K::Integer);
+  choice("rgCalculate", 4);
+  choice("rgLoan", kLoanStepCount);
+  choice("rgPayments", kPaymentStepCount);
+  choice("rgInterest", kRateStepCount);
   // Amortization
   add("edtMortAmt", K::Real);
   add("edtIRate", K::Real);
@@ -86,7 +91,7 @@ std::array<DocumentLine, kDocumentValueLines> buildLines() {
   add("edtSalvageValue", K::Real);
   add("edtDepreciationPeriod", K::Integer);
   add("edtTotalDepreciated", K::Real);
-  add("rgDepreciationMethod", K::Integer);
+  choice("rgDepreciationMethod", 3);
   // Rates of Return
   for (int k = 1; k <= 5; ++k)
     for (const char* stem : {"edtRORBV", "edtROREV", "edtRORDV", "edtROR"}) numbered(stem, k, K::Real);
@@ -251,6 +256,13 @@ TCalculatorDocument ReadDocument(std::string_view bytes) {
       }
     } catch (const EConvertError&) {
       damaged("line " + std::to_string(i + 1) + " (" + table[i].name + ") does not convert");
+    }
+    // No installation writes a choice its group does not have; applied, one would leave
+    // the page failing on every calculation until the user chose again.
+    if (table[i].choices > 0) {
+      const std::int32_t index = std::get<std::int32_t>(document.values[i]);
+      if (index < 0 || index >= table[i].choices)
+        damaged("line " + std::to_string(i + 1) + " (" + table[i].name + ") is no choice of its group");
     }
   }
   document.schedule.reserve(lines.size() - table.size());

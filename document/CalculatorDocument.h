@@ -23,7 +23,8 @@
 // 70 payments makes 293 lines, and reading it back gives the same 70 rows.
 //
 // Reading checks the whole file before anything is used: fewer than 223 lines, a value
-// line that does not convert to its kind, a line longer than any document holds, or more
+// line that does not convert to its kind, a choice that is none of its group's items, a
+// line longer than any document holds, or more
 // schedule rows than the longest schedule the Amortization page can build throws
 // EDocumentError, so the caller either has a whole document or nothing.
 #include <array>
@@ -43,6 +44,7 @@ enum class DocumentValueKind { Real, Integer, Text };
 struct DocumentLine {
   std::string name;
   DocumentValueKind kind;
+  int choices = 0;  // a choice group's number of items (its line holds 0 to choices - 1), else 0
 };
 
 inline constexpr int kDocumentValueLines = 223;

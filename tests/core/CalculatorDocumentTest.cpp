@@ -190,6 +190,7 @@ std::string documentWithLines(const std::string& end, int scheduleRows, bool las
     else if (i == 130) bytes += "Daily";
     else if (i == 133) bytes += "12";
     else if (i > 223) bytes += "1 Mar 2001 $1.00 $2.00 $3.00 $4.00 $5.00 $6.00";
+    else if (const int choices = DocumentLines()[static_cast<std::size_t>(i - 1)].choices) bytes += std::to_string(i % choices);
     else bytes += std::to_string(i);
     if (!last || lastEnded) bytes += end;
   }
@@ -275,6 +276,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedCase{"integer_beyond_32_bits", 1, "2147483648", 226},
                       DamagedCase{"integer_with_decimals", 77, "360.0", 226},
                       DamagedCase{"integer_line_empty", 80, "", 226},
+                      DamagedCase{"no_calculation_chosen", 71, "-1", 226},
+                      DamagedCase{"loan_step_past_the_last", 72, "9", 226},
+                      DamagedCase{"solve_for_past_the_last", 36, "3", 226},
+                      DamagedCase{"depreciation_method_below_the_first", 163, "-2", 226},
                       DamagedCase{"binary_bytes", 10, std::string("\x01\xFF\x00\x7F", 4), 226},
                       DamagedCase{"line_longer_than_any_document_holds", 79, std::string(5000, 'J'), 226},
                       DamagedCase{"schedule_line_too_long", 225, std::string(5000, ' '), 226}),
@@ -358,7 +363,10 @@ TEST(CalculatorDocument, EveryValueRoundTrips) {
     const double x = (static_cast<double>(i) * 123457 - 10000000) / 100.0;  // cents, read back exactly
     switch (table[i].kind) {
       case K::Real: document.values[i] = x; break;
-      case K::Integer: document.values[i] = static_cast<std::int32_t>(i) * -9973; break;
+      case K::Integer:
+        document.values[i] = table[i].choices ? static_cast<std::int32_t>(i) % table[i].choices
+                                              : static_cast<std::int32_t>(i) * -9973;
+        break;
       case K::Text: document.values[i] = "F\xC3\xA9vrier " + std::to_string(i); break;
     }
   }
