@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <exception>
+#include <optional>
 
 #include "app/AppInfo.h"
 #include "app/DocumentFields.h"
@@ -181,10 +182,29 @@ bool TfrmMain::OpenDocumentFile(const QString& fullPath) {
     std::exception_ptr calculation;
     if (info.exists()) {
       const TCalculatorDocument document = loadDocumentFile(fullPath);
+      // A value too wide for its field (a term of ten digits) shows as stars and could not
+      // be read again: such a file is put back to what was shown before and refused, so
+      // no page is left failing on every calculation and every save.
+      std::optional<TCalculatorDocument> before;
+      try {
+        before = GatherDocument();
+      } catch (...) {
+      }
       try {
         ApplyDocument(document);
       } catch (...) {
         calculation = std::current_exception();
+      }
+      if (before) {
+        try {
+          (void)GatherDocument();
+        } catch (...) {
+          try {
+            ApplyDocument(*before);
+          } catch (...) {
+          }
+          throw EDocumentError(fullPath.toStdString() + " holds values its fields cannot show");
+        }
       }
       currentFileName_ = info.absoluteFilePath();
       opened = true;
