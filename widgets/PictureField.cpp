@@ -60,7 +60,8 @@ double TOvcPictureField::AsFloat() const {
   const PictureReading r = ReadPicture(text().toStdString(), rules_.layout);
   switch (r.status) {
     case PictureStatus::Blank: return 0;
-    case PictureStatus::Overflow: return std::numeric_limits<double>::quiet_NaN();
+    case PictureStatus::Overflow:
+      return text() == heldText_ ? heldValue_ : std::numeric_limits<double>::quiet_NaN();
     case PictureStatus::Malformed:
       throw EConvertError("'" + text().toStdString() + "' is not a valid floating point value");
     case PictureStatus::Number: break;
@@ -70,6 +71,8 @@ double TOvcPictureField::AsFloat() const {
 
 void TOvcPictureField::SetAsFloat(double value) {
   const QString t = QString::fromStdString(PictureText(value, rules_.layout));
+  heldValue_ = value;
+  heldText_ = t;
   SetValueText(t);
 }
 

@@ -45,8 +45,10 @@ public:
   // Whether the text holds an entry error (a malformed number, a value out of range).
   bool HasEntryError() const;
 
-  // The value from the digits, sign and decimal position (a blank text is 0; the
-  // overflow text is NaN). Throws EConvertError on a malformed text.
+  // The value from the digits, sign and decimal position (a blank text is 0). A value
+  // set in code that the mask cannot show gives the overflow text; while that text
+  // stands, the field still holds the value it was given, otherwise the overflow text
+  // reads as NaN. Throws EConvertError on a malformed text.
   double AsFloat() const;
   void SetAsFloat(double value);
   // The value cut toward zero. Throws EConvertError on a malformed or overflowed text
@@ -68,6 +70,9 @@ private:
   int maxLength_ = 6;
   bool rangeSet_ = false;
   bool shownInError_ = false;
+  // The value last set in code and the text it was shown as.
+  double heldValue_ = 0;
+  QString heldText_;
 };
 
 }  // namespace zeb

