@@ -343,8 +343,8 @@ void RefinancingPage::btnCalcFeesClick() {
 
 void RefinancingPage::btnCloseClosingCostsClick(QObject* sender) {
   // The focus leaves the panel before it hides, so that hiding it hands the focus to
-  // no field whose exit would run on the way.
-  edtMonthsUntilSell_->setFocus(Qt::OtherFocusReason);
+  // no field whose exit would run on the way; it arrives as by Tab, the months selected.
+  edtMonthsUntilSell_->setFocus(Qt::TabFocusReason);
   pnlClosingCosts_->hide();
   CalcRefi(sender);
 }

@@ -165,6 +165,9 @@ TEST_F(RefinancingPageTest, ClosingCostPanel) {
   EXPECT_FALSE(panelShown());
   EXPECT_EQ(shown("edtTotalSaved"), "$60,689.81");
   EXPECT_EQ(focusName(), "edtMonthsUntilSell");
+  // The focus moves on as a Tab would: digits typed next replace the months, not extend them.
+  QTest::keyClicks(QApplication::focusWidget(), "120");
+  EXPECT_EQ(picture("edtMonthsUntilSell")->text().trimmed(), "120");
   EXPECT_TRUE(log.entries.empty());
 }
 
