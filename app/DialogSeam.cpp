@@ -15,7 +15,11 @@ int ExecDialog(QDialog& dialog) {
     if (g_recorder->inspect) g_recorder->inspect(dialog);
     return QDialog::Rejected;
   }
-  return dialog.exec();
+  const int result = dialog.exec();
+  // Give the keyboard back to the window the dialog was opened from: without a window
+  // manager to do it, keys typed after closing the dialog would reach no window.
+  if (QWidget* owner = dialog.parentWidget()) owner->window()->activateWindow();
+  return result;
 }
 
 DialogRecorder::DialogRecorder() : previous_(g_recorder) { g_recorder = this; }

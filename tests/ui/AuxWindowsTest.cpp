@@ -11,6 +11,7 @@
 #include "app/About.h"
 #include "app/DesktopShell.h"
 #include "app/DialogSeam.h"
+#include "app/ModalWindow.h"
 #include "app/Disclaim.h"
 #include "app/Sponsor.h"
 #include "app/splash.h"
@@ -281,6 +282,25 @@ TEST(HighDensity, LogoAndSplashAreDrawnAtTheScreensDensity) {
   const QPixmap sharp = calculatorButton->icon().pixmap(QSize(20, 20), 2.0);
   EXPECT_EQ(sharp.size(), QSize(40, 40));
   EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+}
+
+
+// Without a window manager nobody hands the keyboard back when a modal window closes:
+// its owner must take it, or every key after closing the window goes nowhere.
+TEST(ModalWindow, ClosingHandsTheKeyboardBackToTheOwner) {
+  QWidget owner;
+  owner.resize(400, 300);
+  owner.show();
+  QApplication::setActiveWindow(&owner);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+  TfrmDisclaim disclaimer(&owner);
+  QTimer::singleShot(0, &disclaimer, [&disclaimer] {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&disclaimer));
+    disclaimer.accept();
+  });
+  OpenModalWindow(owner, disclaimer);
+  QTest::qWait(20);
+  EXPECT_EQ(QApplication::activeWindow(), &owner);
 }
 
 }  // namespace
