@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/DialogSeam.h"
+
 namespace zeb {
 namespace {
 
@@ -26,7 +28,7 @@ QString choose(QWidget* parent, bool save) {
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !save);
   dialog.selectFile(startName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (ExecDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return QFileInfo(WithDocumentExtension(dialog.selectedFiles().constFirst())).absoluteFilePath();
 }
 

@@ -8,11 +8,14 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <functional>
+
 #include "app/About.h"
 #include "app/DesktopShell.h"
 #include "app/DialogSeam.h"
-#include "app/ModalWindow.h"
 #include "app/Disclaim.h"
+#include "app/FileDialogs.h"
+#include "app/ModalWindow.h"
 #include "app/Sponsor.h"
 #include "app/splash.h"
 #include "app/uFrmCalculator.h"
@@ -288,20 +291,30 @@ TEST(HighDensity, LogoAndSplashAreDrawnAtTheScreensDensity) {
 // Without a window manager nobody hands the keyboard back when a modal window closes:
 // its owner must take it, or every key after closing the window goes nowhere.
 TEST(ModalWindow, ClosingHandsTheKeyboardBackToTheOwner) {
-  QWidget owner;
-  owner.resize(400, 300);
-  owner.show();
-  QApplication::setActiveWindow(&owner);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-  TfrmDisclaim disclaimer(&owner);
-  QTimer::singleShot(0, &disclaimer, [&disclaimer] {
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&disclaimer));
-    disclaimer.accept();
-  });
-  OpenModalWindow(owner, disclaimer);
-  QTest::qWait(20);
-  EXPECT_EQ(QApplication::activeWindow(), &owner);
+  const struct {
+    const char* name;
+    std::function<void(QWidget&)> open;
+  } cases[] = {
+      {"disclaimer", [](QWidget& owner) { TfrmDisclaim d(&owner); OpenModalWindow(owner, d); }},
+      {"save dialog", [](QWidget& owner) { ChooseDocumentToSave(&owner); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QWidget owner;
+    owner.resize(400, 300);
+    owner.show();
+    QApplication::setActiveWindow(&owner);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    QTimer::singleShot(0, [] {
+      QWidget* modal = QApplication::activeModalWidget();
+      ASSERT_NE(modal, nullptr);
+      EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    c.open(owner);
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), &owner);
+  }
 }
-
 }  // namespace
 }  // namespace zeb::test
