@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchSchedule.h"
 #include "bench/UiBenchApp.h"
 #include "app/Main.h"
 #include "calculators/Amortization.h"
@@ -51,15 +52,9 @@ struct AmortWindow {
     BenchApplication();
     window = std::make_unique<TfrmMain>();
     window->show();
-    window->ShowPageByKey("Amort");
     page = window->Amortization();
     const bool sample = n == 360;
-    window->findChild<TMoneyEdit*>("edtMortAmt")->SetTextAsFloat(100000);
-    window->findChild<TMoneyEdit*>("edtIRate")->SetTextAsFloat(sample ? 8.75 : 6);
-    window->findChild<TOvcPictureField*>("edtNumPmts")->SetAsInteger(n);
-    window->findChild<QComboBox*>("cbMonth")->setEditText("Jan");
-    window->findChild<TOvcPictureField*>("edtYear")->SetAsInteger(2000);
-    page->CalcAmortization();
+    BuildBenchSchedule(*window, sample ? 8.75 : 6, n);
     if (sample) {
       for (int r = 1; r < page->grdAmortization()->RowCount(); ++r) page->grdAmortization()->SetCell(6, r, "$1.00");
       page->CalcAmortization();

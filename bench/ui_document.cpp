@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/Main.h"
+#include "bench/BenchSchedule.h"
 #include "bench/UiBenchApp.h"
 #include "calculators/AmortizationPage.h"
 #include "widgets/Messages.h"
@@ -36,13 +37,7 @@ struct LongScheduleWindow {
     BenchApplication();
     window = std::make_unique<TfrmMain>();
     window->show();
-    window->ShowPageByKey("Amort");
-    window->findChild<TMoneyEdit*>("edtMortAmt")->SetTextAsFloat(100000);
-    window->findChild<TMoneyEdit*>("edtIRate")->SetTextAsFloat(6);
-    window->findChild<TOvcPictureField*>("edtNumPmts")->SetAsInteger(32767);
-    window->findChild<QComboBox*>("cbMonth")->setEditText("Jan");
-    window->findChild<TOvcPictureField*>("edtYear")->SetAsInteger(2000);
-    window->Amortization()->CalcAmortization();
+    BuildBenchSchedule(*window, 6, 32767);
     window->SetCurrentFileName(dir.filePath("long.dmw"));
     window->btnSaveClick();
     QApplication::processEvents();

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "bench/BenchSchedule.h"
 #include "bench/UiBenchApp.h"
 #include "app/Main.h"
 #include "calculators/AmortizationPage.h"
@@ -38,13 +39,7 @@ struct ScheduleReport {
     BenchApplication();
     window = std::make_unique<TfrmMain>();
     window->show();
-    window->ShowPageByKey("Amort");
-    window->findChild<TMoneyEdit*>("edtMortAmt")->SetTextAsFloat(100000);
-    window->findChild<TMoneyEdit*>("edtIRate")->SetTextAsFloat(6);
-    window->findChild<TOvcPictureField*>("edtNumPmts")->SetAsInteger(payments);
-    window->findChild<QComboBox*>("cbMonth")->setEditText("Jan");
-    window->findChild<TOvcPictureField*>("edtYear")->SetAsInteger(2000);
-    window->Amortization()->CalcAmortization();
+    BuildBenchSchedule(*window, 6, payments);
     report = &window->Reports().Get("frAmortMonthly");
     QApplication::processEvents();
   }
